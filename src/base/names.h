@@ -1,0 +1,44 @@
+#pragma once
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace qm {
+
+// Index 0 is "none" everywhere: stems 1..10, branches 1..12, elements 1..5, kinds 1..10.
+inline constexpr std::array<std::string_view, 11> kStemNames = {
+    "", "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+inline constexpr std::array<std::string_view, 13> kBranchNames = {
+    "", "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
+inline constexpr std::array<std::string_view, 6> kElementNames = {"", "木", "火", "土", "金", "水"};
+inline constexpr std::array<std::string_view, 11> kElementKindNames = {
+    "", "甲木", "乙木", "丙火", "丁火", "燥土", "溼土", "庚金", "辛金", "壬水", "癸水"};
+inline constexpr std::array<std::string_view, 11> kTenGodNames = {
+    "", "比肩", "劫財", "食神", "傷官", "偏財", "正財", "七殺", "正官", "偏印", "正印"};
+inline constexpr std::array<std::string_view, 13> kLifeStageNames = {
+    "", "長生", "沐浴", "冠帶", "建祿", "帝旺", "衰", "病", "死", "墓", "絕", "胎", "養"};
+inline constexpr std::array<std::string_view, 13> kLifeStageChars = {
+    "", "生", "敗", "冠", "祿", "旺", "衰", "病", "死", "墓", "絕", "胎", "養"};
+inline constexpr std::array<std::string_view, 6> kSeasonStateNames = {"", "旺", "相", "休", "囚", "死"};
+
+// Wraps any whole number into 1..size: the one place where "0 read as 10", "minus 12 when above
+// 12" and "a remainder 0 counts as 60" live. Cycle(0, 10) == 10, Cycle(13, 12) == 1.
+constexpr int Cycle(int n, int size) {
+  int r = n % size;
+  if (r <= 0) r += size;
+  return r;
+}
+
+// Stem s counted n steps on (n may be negative): NextStem(10, 1) == 1.
+constexpr int NextStem(int stem, int n) { return Cycle(stem + n, 10); }
+constexpr int NextBranch(int branch, int n) { return Cycle(branch + n, 12); }
+
+// The element (1..5) of a stem: 甲乙 木, 丙丁 火, 戊己 土, 庚辛 金, 壬癸 水.
+constexpr int StemElement(int stem) { return (stem + 1) / 2; }
+
+// Exact comparison of a whole text with the names; no number when none is equal.
+std::optional<int> StemFromText(std::string_view text);
+std::optional<int> BranchFromText(std::string_view text);
+std::optional<int> ElementKindFromText(std::string_view text);
+
+}  // namespace qm

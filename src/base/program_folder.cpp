@@ -1,0 +1,56 @@
+#include "base/program_folder.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace qm {
+namespace {
+
+std::optional<std::filesystem::path>& Override() {
+  static std::optional<std::filesystem::path> folder;
+  return folder;
+}
+
+// Every file the program itself owns: its data tables, its own records and the executable.
+constexpr std::array<std::string_view, 21> kOwnFiles = {
+    "NEWYEAR.DAT", "MYEAR.DAT", "MOONDAY.DAT", "SEG.DAT",   "SIXTY.DAT",  "BIG1.DAT",
+    "END_DAY.DAT", "MID_DAY.DAT", "地支藏干.DAT", "干週行支.DAT", "天干當令.DAT", "納音.DAT",
+    "ONE120.DAT",  "PLACE.DAT",  "KING.DAT",  "火星.DAT",   "鈴星.DAT",    "ABCDE.DAT",
+    "BIGFOR",      "quillmere",  "uiscript"};
+
+std::string AsciiLower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return lower;
+}
+
+}  // namespace
+
+const std::filesystem::path& ProgramFolder() {
+  if (!Override()) {
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    Override() = ec ? std::filesystem::current_path() : exe.parent_path();
+  }
+  return *Override();
+}
+
+void SetProgramFolder(const std::filesystem::path& folder) { Override() = folder; }
+
+std::filesystem::path ProgramFile(std::string_view name) {
+  return ProgramFolder() / std::filesystem::path(std::u8string(name.begin(), name.end()));
+}
+
+bool IsUsableRecordName(std::string_view name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  if (name.find('/') != std::string_view::npos || name.find('\\') != std::string_view::npos)
+    return false;
+  std::string lower = AsciiLower(name);
+  for (std::string_view own : kOwnFiles)
+    if (lower == AsciiLower(own)) return false;
+  return true;
+}
+
+}  // namespace qm

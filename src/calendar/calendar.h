@@ -1,0 +1,60 @@
+#pragma once
+// The calendar of the program: month lengths, the lunar conversions and the pillars of a moment,
+// all driven by the calendar tables in the program folder, read afresh at every call. Every
+// failure (a missing or short table, a value that is not a number, an input outside the
+// tables) is a qm::Failure.
+#include <array>
+#include <optional>
+#include <string>
+
+namespace qm {
+
+// The twelve month lengths of a RocYear, index 1..12 (index 0 unused); February has 29 days
+// when (RocYear + 1911) Mod 4 = 0.
+std::array<int, 13> MonthLengths(int rocYear);
+
+// A lunar date: the year as the RocYear of its New Year, the month as the month table holds it
+// (a leap month as the month it follows plus 0.5), the day 1..30, and "1" or "0" for a leap month.
+struct LunarDate {
+  int year = 0;
+  double month = 0;
+  int day = 0;
+  std::string leapFlag = "0";
+  bool operator==(const LunarDate&) const = default;
+};
+
+struct SolarDate {
+  int year = 0;  // RocYear
+  int month = 0;
+  int day = 0;
+  bool operator==(const SolarDate&) const = default;
+};
+
+// The lunar date of a Gregorian date; no date before the New Year of RocYear 1 or past what the
+// tables hold.
+std::optional<LunarDate> SolarToLunar(int year, int month, int day);
+
+// The Gregorian date of a lunar date; no date when the lunar year has no month of that number.
+std::optional<SolarDate> LunarToSolar(int lunarYear, double lunarMonth, int lunarDay);
+
+// The ten results of the pillars of a moment.
+struct Pillars {
+  int YearStem = 0, YearBranch = 0;
+  int MonthStem = 0, MonthBranch = 0;
+  int DayStem = 0, DayBranch = 0;
+  int HourStem = 0, HourBranch = 0;
+  int LifePalaceStem = 0, LifePalaceBranch = 0;
+  bool operator==(const Pillars&) const = default;
+};
+
+// The pillars and the life palace of a moment (RocYear 1..120, month 1..12, day 1..31, hour
+// 0..23, minute 0..59; anything else is refused with qm::Failure). A day past the month's
+// length counts on into the next month. Returns the results without touching the shared ones.
+Pillars PillarsOfMoment(int year, int month, int day, int hour, int minute);
+
+// The same, leaving the ten results in the shared values that the luck and hexagram windows
+// read right after the call.
+void ComputePillars(int year, int month, int day, int hour, int minute);
+const Pillars& SharedPillars();
+
+}  // namespace qm

@@ -1,0 +1,38 @@
+#pragma once
+// One reader per calendar table. Each reads its file from the program folder afresh and returns
+// the whole table; a missing file, a short file or a value that is not a number throws
+// qm::Failure. Year-major tables are indexed by RocYear 1..120 and month 1..12.
+#include <array>
+#include <vector>
+
+namespace qm {
+
+inline constexpr int kFirstRocYear = 1;
+inline constexpr int kLastRocYear = 120;
+
+// A table of one whole number per RocYear and Gregorian month.
+class YearMonthTable {
+ public:
+  // Throws qm::Failure for a year outside 1..120 or a month outside 1..12.
+  int At(int year, int month) const;
+  std::array<int, 120 * 12> values{};
+};
+
+struct JieTime {
+  int hour = 0, minute = 0;
+};
+
+YearMonthTable ReadJieDayTable();            // SEG.DAT: the day of each month's 節
+std::array<JieTime, 120 * 12> ReadJieTimeTable();  // BIG1.DAT: hour and minute of that 節
+YearMonthTable ReadZhongqiDayTable();        // MID_DAY.DAT: the day of each month's 中氣
+// SIXTY.DAT, index 1..60: the stem and branch of each pair of the sixty cycle.
+struct CyclePair {
+  int stem = 0, branch = 0;
+};
+std::array<CyclePair, 61> ReadSixtyCycleTable();
+std::array<int, 121> ReadDayCycleOffsetTable();  // END_DAY.DAT, index 1..120: E of each year
+
+// The 節 time of a year and month from the table of ReadJieTimeTable.
+JieTime JieTimeAt(const std::array<JieTime, 120 * 12>& table, int year, int month);
+
+}  // namespace qm

@@ -1,0 +1,31 @@
+#include "ui/window_protocol.h"
+
+#include "ui/program.h"
+
+namespace ui {
+
+void ReturnToStart(Window& window) {
+  Program& program = window.program;
+  program.windows.Close(window);
+  Window& start = program.windows.Get(kStartScreen);
+  program.windows.Show(start);
+  start.Form_Load();
+}
+
+void PrintChartWindow(Window& window, const std::vector<std::string_view>& hiddenControls) {
+  for (std::string_view name : hiddenControls) window.C(name).visible = false;
+  PrintResult result = window.program.platform.PrintWindow(window);
+  for (std::string_view name : hiddenControls) window.C(name).visible = true;
+  if (result == PrintResult::NoPrinter)
+    window.program.MsgBox("找不到印表機，無法列印");
+  else if (result == PrintResult::Failed)
+    window.program.MsgBox("列印失敗，請檢查印表機");
+}
+
+void ShowInPlaceOfStart(Window& window) {
+  Program& program = window.program;
+  if (Window* start = program.windows.Loaded(kStartScreen)) program.windows.Hide(*start);
+  program.windows.Show(window);
+}
+
+}  // namespace ui
