@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calendar/calendar.h"
+#include "natal/late_layout.h"
 #include "ui/canvas.h"
 
 namespace qm::natal {
@@ -26,6 +27,7 @@ struct ChartInputs {
 struct ChartLayout {
   // Pillar columns, year, month, day, hour (right to left on the natal chart window).
   std::array<double, 4> columns = {77, 70, 63, 56};
+  LateStepsLayout late;
 };
 
 // One slot of a hidden-stem record: its text (stem and element, or empty) and its weight as
@@ -69,6 +71,10 @@ struct Chart {
   std::array<double, 11> stemShare{};
   double totalStemWeight = 0;
   std::array<std::array<double, 13>, 11> monthlyStemWeight{};  // [stem 1..10][branch 1..12]
+
+  // Left by the pillar scores for the yin-yang balance; the eight items stems first.
+  std::array<int, 8> balanceScore{};
+  std::array<bool, 8> balanceInSeason{};
 
   // Left by the luck start for the month commander and the luck pillars. Distances are kept in
   // whole minutes and turned into days only where a decimal is printed or written.
