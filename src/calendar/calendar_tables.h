@@ -35,4 +35,22 @@ std::array<int, 121> ReadDayCycleOffsetTable();  // END_DAY.DAT, index 1..120: E
 // The 節 time of a year and month from the table of ReadJieTimeTable.
 JieTime JieTimeAt(const std::array<JieTime, 120 * 12>& table, int year, int month);
 
+// A Gregorian month and day without a year, as the lunar tables hold them.
+struct MonthDay {
+  int month = 0, day = 0;
+  auto operator<=>(const MonthDay&) const = default;  // earlier in the year is less
+};
+
+std::array<MonthDay, 121> ReadNewYearTable();  // NEWYEAR.DAT, index 1..120: the New Year's day
+std::array<int, 121> ReadLunarMonthCounts();    // MYEAR.DAT, index 1..120: 12 or 13 months
+
+// One month of MOONDAY.DAT: its number (a leap month n + 0.5) and its first day.
+struct LunarMonthRecord {
+  double month = 0;
+  MonthDay firstDay;
+};
+// Every record of MOONDAY.DAT in order, the lead-in record first (element 0 is record 1); a
+// record cut short at the end of the file is a short file.
+std::vector<LunarMonthRecord> ReadLunarMonthTable();
+
 }  // namespace qm

@@ -1,0 +1,44 @@
+#include "calendar/calendar_days.h"
+
+#include <numeric>
+
+#include "base/names.h"
+
+namespace qm {
+
+std::array<int, 13> MonthLengths(int rocYear) {
+  int february = (rocYear + 1911) % 4 == 0 ? 29 : 28;
+  return {0, 31, february, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+}
+
+int DayOfYear(const std::array<int, 13>& lengths, int month, int day) {
+  return std::accumulate(lengths.begin() + 1, lengths.begin() + month, 0) + day;
+}
+
+MonthDay AddDaysWithinLengths(MonthDay start, int days, const std::array<int, 13>& lengths) {
+  MonthDay date{start.month, start.day + days};
+  while (date.day > lengths[date.month]) {
+    date.day -= lengths[date.month];
+    date.month = Cycle(date.month + 1, 12);
+  }
+  return date;
+}
+
+int DaysFrom(MonthDay start, MonthDay date, const std::array<int, 13>& lengths) {
+  int days = DayOfYear(lengths, date.month, date.day) - DayOfYear(lengths, start.month, start.day);
+  return days >= 0 ? days : days + DayOfYear(lengths, 12, 31);
+}
+
+SolarDate AddDays(SolarDate date, int days) {
+  date.day += days;
+  for (auto lengths = MonthLengths(date.year); date.day > lengths[date.month];) {
+    date.day -= lengths[date.month];
+    if (++date.month > 12) {
+      date.month = 1;
+      lengths = MonthLengths(++date.year);
+    }
+  }
+  return date;
+}
+
+}  // namespace qm

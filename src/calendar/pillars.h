@@ -1,0 +1,38 @@
+#pragma once
+// The steps of the pillars of a moment, for callers that run them one by one. PillarsOfMoment
+// and ComputePillars (calendar.h) run them all, in this order.
+#include <array>
+
+#include "calendar/calendar.h"
+#include "calendar/calendar_tables.h"
+
+namespace qm {
+
+struct Moment {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+};
+
+// The five tables the steps read, each read afresh by ReadPillarTables.
+struct PillarTables {
+  YearMonthTable jieDays;
+  std::array<JieTime, 120 * 12> jieTimes{};
+  std::array<CyclePair, 61> sixty{};
+  std::array<int, 121> dayOffsets{};
+  YearMonthTable zhongqiDays;
+};
+PillarTables ReadPillarTables();
+
+// Throws qm::Failure for a moment outside RocYear 1..120, month 1..12, day 1..31, hour 0..23 or
+// minute 0..59.
+void CheckMoment(const Moment& moment);
+
+// The moment lies before the 節 of its own month; the 節 minute itself counts as after.
+bool IsBeforeJie(const Moment& moment, int jieDay, JieTime jieTime);
+
+void ComputeYearPillar(const Moment& moment, const PillarTables& tables, Pillars& pillars);
+void ComputeMonthPillar(const Moment& moment, const PillarTables& tables, Pillars& pillars);
+void ComputeDayPillar(const Moment& moment, const PillarTables& tables, Pillars& pillars);
+void ComputeHourPillar(const Moment& moment, Pillars& pillars);
+void ComputeLifePalace(const Moment& moment, const PillarTables& tables, Pillars& pillars);
+
+}  // namespace qm
