@@ -1,0 +1,76 @@
+#pragma once
+// The one rule by which every star test runs: a star's table is a list of rows, a test of the
+// star is a list of checks, and a check holds when the pillars it names match one row. The
+// tables know nothing of columns, so a grid of four pillars and one of seven run the same
+// tables with checks of their own.
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "stars/star_grid.h"
+
+namespace qm::stars {
+
+// One pillar of a chart: stem 1..10 and branch 1..12; any other number is none and matches
+// nothing.
+struct Pillar {
+  int stem = 0;
+  int branch = 0;
+};
+
+// What a table entry asks of a pillar: a stem, a branch or both (0 in a field asks nothing of
+// it). A mark that asks nothing at all is an empty entry and matches no pillar, so stems are
+// compared only with stems and branches only with branches.
+struct Mark {
+  int stem = 0;
+  int branch = 0;
+};
+
+constexpr bool IsEmpty(Mark mark) { return mark.stem == 0 && mark.branch == 0; }
+
+constexpr bool Matches(Mark mark, Pillar pillar) {
+  return !IsEmpty(mark) && (mark.stem == 0 || mark.stem == pillar.stem) &&
+         (mark.branch == 0 || mark.branch == pillar.branch);
+}
+
+// One row of a star's table: a mark for each pillar that a check names, in the check's order.
+// A table keyed by the day stem holds rows (day stem, branch sought); a fixed list of day
+// pillars holds rows of one mark.
+using Row = std::array<Mark, 3>;
+
+// Whom a star is for, and the sex of a chart: None on a star means either sex; a chart whose
+// code is neither "M", "m", "F" nor "f" is None and gets only the stars for either sex.
+enum class Sex { None, Male, Female };
+
+Sex SexOf(std::string_view sexCode);
+
+struct Star {
+  std::string_view word;
+  Sex forSex;
+  std::span<const Row> rows;
+};
+
+// Which pillars (by their index in the chart's pillar list) are laid against a row's marks, and
+// the grid column that receives the star when they match.
+struct Check {
+  constexpr Check(int column, int first) : column(column), count(1), pillars{first, 0, 0} {}
+  constexpr Check(int column, int first, int second)
+      : column(column), count(2), pillars{first, second, 0} {}
+  constexpr Check(int column, int first, int second, int third)
+      : column(column), count(3), pillars{first, second, third} {}
+
+  int column;
+  int count;
+  std::array<int, 3> pillars;
+};
+
+// Whether some row of the table matches every pillar that the check names.
+bool CheckHolds(const Check& check, std::span<const Row> rows, std::span<const Pillar> pillars);
+
+// A star stands in a check's column once when any row matches that check's pillars; checks run in
+// their order, each on its own. 羊刃 of a 甲 day with the check (year column: day, year) and
+// the year pillar 丁卯 puts 羊刃 under the year pillar.
+void RunStarTest(const Star& star, std::span<const Check> checks,
+                 std::span<const Pillar> pillars, Sex chartSex, StarGrid& grid);
+
+}  // namespace qm::stars
