@@ -101,22 +101,20 @@ void ApplySpecialLuckStart(Chart& chart) {
 
 // The years whose stems change the luck pillar, and the day after which 節 it changes. The
 // change falls startMonths months and X days after the 節 of the birth month, X being the start
-// days plus the days since that 節; a change at 30 days or more falls in the month after. The
-// year stem moves on once the change reaches the 寅 month of the next year (the 立春 after a
-// 子 or 丑 birth month, the one after next otherwise). A 亥 month birth changing in the 寅
-// month three months on: 甲 year, "逢乙庚之年立春後5日交脫".
+// days plus the days since that 節; at 30 days or more it is named from the month after. The
+// year stem moves on from a T of 15 (the 寅 month of the next year), or of 4 after a 子 or 丑
+// birth month. A 亥 month birth three months on, in a 甲 year: "逢乙庚之年立春後5日交脫".
 std::string ExchangeLine(const Chart& chart) {
   int monthBranch = chart.in.pillars.MonthBranch;
+  int t = monthBranch + chart.startMonths;  // not reduced
+  int shift = t > 14 || (monthBranch <= 2 && t > 3) ? 1 : 0;
   long x = chart.startDays + chart.minutesSincePreviousJie / kMinutesPerDay;
-  bool monthAfter = x >= 30;
-  int changeMonth = monthBranch + chart.startMonths + (monthAfter ? 1 : 0);  // not reduced
-  int nextYearStart = monthBranch <= 2 ? 3 : 15;
-  int shift = changeMonth >= nextYearStart ? 1 : 0;
+  int jie = x < 30 ? Cycle(t - 1, 12) : Cycle(t, 12);
   int s = NextStem(chart.in.pillars.YearStem, shift + chart.startYears);
   int s5 = NextStem(s, 5);
   return "逢" + std::string(StemText(std::min(s, s5))) + std::string(StemText(std::max(s, s5))) +
-         "之年" + std::string(kJieNames[Cycle(changeMonth - 1, 12)]) + "後" +
-         JoinNumber(monthAfter ? x - 30 : x) + "日交脫";
+         "之年" + std::string(kJieNames[jie]) + "後" + JoinNumber(x < 30 ? x : x - 30) +
+         "日交脫";
 }
 
 // A distance in days cut (not rounded) to one decimal: 12.39 days -> "12.3".

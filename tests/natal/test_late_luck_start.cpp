@@ -158,20 +158,19 @@ TEST_F(LuckCase, ExchangeLineYearsAroundTheSpringOpening) {
     const char* line;
   };
   const Case cases[] = {
-      // 子 month, 20 hours after 大雪: 0 years 3 months 10 days, the change in the 卯 month
-      // of the next year (乙).
+      // 子 month, 20 hours after 大雪: 0 years 3 months 10 days, T = 4: the year moves on (乙).
       {12, 6, 6, 30, 3, 1, "逢乙庚之年驚蟄後10日交脫"},
-      // 子 month, 12 hours after 大雪: 2 months, the change at 立春 of the next year (乙).
-      {12, 5, 22, 30, 3, 1, "逢乙庚之年立春後0日交脫"},
-      // 子 month, 1079 minutes after: 2 months and 30 days, the change at 驚蟄 (乙).
-      {12, 6, 4, 29, 3, 1, "逢乙庚之年驚蟄後0日交脫"},
-      // 丑 month, 6 hours after 小寒: 1 month, the change at 立春 (乙).
-      {1, 5, 16, 30, 4, 2, "逢乙庚之年立春後0日交脫"},
-      // 丑 month, 3 hours after: half a month, 15 days after 小寒, still the 甲 year.
+      // 子 month, 12 hours after 大雪: 2 months, T = 3: the year stays (甲), 立春 is named.
+      {12, 5, 22, 30, 3, 1, "逢甲己之年立春後0日交脫"},
+      // 子 month, 1079 minutes after: 2 months and 30 days, T = 3, named from the month after.
+      {12, 6, 4, 29, 3, 1, "逢甲己之年驚蟄後0日交脫"},
+      // 丑 month, 6 hours after 小寒: 1 month, T = 3: the year stays.
+      {1, 5, 16, 30, 4, 2, "逢甲己之年立春後0日交脫"},
+      // 丑 month, 3 hours after: half a month, 15 days after 小寒, the 甲 year.
       {1, 5, 13, 30, 4, 2, "逢甲己之年小寒後15日交脫"},
-      // 亥 month, 18 hours after 立冬: 3 months, 立春 of the next year (乙).
+      // 亥 month, 18 hours after 立冬: 3 months, T = 15: the year moves on (乙).
       {11, 6, 4, 30, 2, 12, "逢乙庚之年立春後0日交脫"},
-      // 亥 month, 12 hours after: 2 months, the 丑 month, still the 甲 year.
+      // 亥 month, 12 hours after: 2 months, T = 14: the year stays.
       {11, 5, 22, 30, 2, 12, "逢甲己之年小寒後0日交脫"},
   };
   for (const Case& t : cases) {
