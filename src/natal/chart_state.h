@@ -27,6 +27,26 @@ struct ChartInputs {
 struct ChartLayout {
   // Pillar columns, year, month, day, hour (right to left on the natal chart window).
   std::array<double, 4> columns = {77, 70, 63, 56};
+
+  // The header clears the window and sets this scale; a window that draws the chart inside a
+  // larger drawing turns it off. The natal chart window's scale reaches row 26 so that its rows
+  // 24 and 25 show.
+  bool clearAndScale = true;
+  ui::Scale scale{0, -0.5, 87, 26};
+  bool dateLines = true;  // the Gregorian and lunar lines of the header
+  PrintPlace sex{32, 21}, lifePalace{35, 21}, solarLine{32, 22}, lunarLine{32, 23};
+
+  // The rows of the items down each pillar column. A two-character word takes its row and the
+  // next; the hidden stems take three rows (stem, element, weight).
+  struct Rows {
+    double tenGod = 2, element = 5, state = 6, stem = 8, branch = 9;
+    double hiddenStems = 11, hiddenTenGods = 14, stageState = 16, stageWord = 17;
+  } rows;
+  PrintPlace seasonLabel{68, 10};
+
+  // The whole strength table with its element lines, moved by this much.
+  PrintPlace strengthTableShift{0, 0};
+
   LateStepsLayout late;
 };
 

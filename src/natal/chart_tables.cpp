@@ -1,0 +1,44 @@
+#include "natal/chart_tables.h"
+
+#include <algorithm>
+#include <string>
+
+#include "base/failure.h"
+#include "base/field_reader.h"
+#include "base/program_folder.h"
+
+namespace qm::natal {
+
+std::array<HiddenStemRecord, 13> ReadHiddenStemTable() {
+  FieldReader reader(ProgramFile("地支藏干.DAT"));
+  std::array<HiddenStemRecord, 13> table{};
+  for (int branch = 1; branch <= 12; ++branch)
+    for (HiddenSlot& slot : table[branch]) {
+      slot.text = reader.Next();
+      slot.weight = reader.Next();
+    }
+  return table;
+}
+
+std::array<StageRow, 11> ReadStageBranchTable() {
+  FieldReader reader(ProgramFile("干週行支.DAT"));
+  std::array<StageRow, 11> table{};
+  for (int stem = 1; stem <= 10; ++stem) {
+    StageRow& row = table[stem];
+    for (int stage = 1; stage <= 12; ++stage) row[stage] = reader.NextInt();
+    for (int branch = 1; branch <= 12; ++branch)
+      if (std::count(row.begin() + 1, row.end(), branch) != 1)
+        throw Failure("干週行支.DAT 第" + std::to_string(stem) + "列不是十二地支各一");
+  }
+  return table;
+}
+
+std::array<std::array<double, 13>, 11> ReadMonthlyStemWeights() {
+  FieldReader reader(ProgramFile("天干當令.DAT"));
+  std::array<std::array<double, 13>, 11> table{};
+  for (int stem = 1; stem <= 10; ++stem)
+    for (int branch = 1; branch <= 12; ++branch) table[stem][branch] = reader.NextNumber();
+  return table;
+}
+
+}  // namespace qm::natal
