@@ -1,0 +1,232 @@
+// The natal chart window on the headless platform: opening on a record, the first drawing and
+// later ones, the step buttons, printing, returning, and drawings stopped by a failure.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "base/program_folder.h"
+#include "natal/form2.h"
+#include "test_late_support.h"
+#include "ui/headless_platform.h"
+#include "ui/program.h"
+#include "ui/window_protocol.h"
+
+namespace qm::natal::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Texts = std::vector<std::string>;
+
+// The start screen only as far as the window protocol needs it.
+class StartScreen : public ui::Window {
+ public:
+  explicit StartScreen(ui::Program& program) : ui::Window(program, "form1") {}
+};
+
+class Form2Test : public ::testing::Test {
+ protected:
+  Form2Test() : folder("form2"), program(platform) {
+    for (const auto& entry : fs::directory_iterator(QM_TEST_DATA_DIR))
+      fs::copy_file(entry.path(), folder.path() / entry.path().filename());
+    program.windows.Register("form1", [](ui::Program& p) { return std::make_unique<StartScreen>(p); });
+    program.windows.Register("Form2", [](ui::Program& p) { return std::make_unique<Form2>(p); });
+    program.windows.Show(program.windows.Get("form1"));
+    program.windows.Settle();
+  }
+
+  void WriteRecord(const std::string& name, const std::string& line) {
+    std::ofstream(folder.path() / name, std::ios::binary) << line << "\r\n";
+  }
+
+  // What button A does: name the record and open the window on it.
+  void Open(const std::string& name) {
+    program.start.f檔名 = name;
+    program.windows.Get("Form2").Form_Load();
+    program.windows.Settle();
+  }
+  Form2* Window() const { return dynamic_cast<Form2*>(program.windows.Loaded("Form2")); }
+  Form2& Shown() {
+    Form2* form = Window();
+    EXPECT_TRUE(form && program.windows.IsVisible(*form));
+    return *form;
+  }
+  void Click(const std::string& control) { program.Click(Shown(), control); }
+  Texts At(double x, double y) { return TextsAt(Shown().canvas, x, y); }
+  std::string SolarLine() {
+    Texts line = At(32, 22);
+    return line.empty() ? "" : line.front();
+  }
+  std::string ReadFile(const std::string& name) {
+    std::ifstream in(folder.path() / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+
+  TempProgramFolder folder;
+  ui::HeadlessPlatform platform;
+  ui::Program program;
+};
+
+TEST_F(Form2Test, OpeningOnARecordDrawsItsWholeChartOnce) {
+  WriteRecord("rec", " 73, 5, 12,8,30,M,N");
+  Open("rec");
+  Form2& form = Shown();
+  EXPECT_FALSE(program.windows.IsVisible(program.windows.Get("form1")));
+  EXPECT_EQ(form.canvas.GetScale(), (ui::Scale{0, -0.5, 87, 26}));
+  EXPECT_EQ(form.clientHeight, 8511);
+  EXPECT_EQ(SolarLine(), "陽曆73/5/12 8:30生");
+  EXPECT_EQ(At(32, 21), Texts{"男"});
+  // 甲子 年, 己巳 月, 丙午 日, 壬辰 時.
+  Texts pillars;
+  for (double x : {77, 70, 63, 56})
+    for (double y : {8, 9}) pillars.push_back(At(x, y).at(0));
+  EXPECT_EQ(pillars, (Texts{"甲", "子", "己", "巳", "丙", "午", "壬", "辰"}));
+  EXPECT_EQ(ReadFile("BIGFOR").substr(0, 12), "73,5,12, 3, ");
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Form2Test, ARecordInLowerCaseIsTakenInUpperCase) {
+  WriteRecord("rec", " 73, 5, 12,8,30,m,n");
+  Open("rec");
+  EXPECT_EQ(At(32, 21), Texts{"男"});
+  EXPECT_EQ(Shown().性別, "M");
+}
+
+TEST_F(Form2Test, AMissingRecordIsSaidAndTheStartScreenComesBack) {
+  Open("nobody");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "找不到出生資料檔：nobody");
+  EXPECT_EQ(Window(), nullptr);
+  EXPECT_TRUE(program.windows.IsVisible(program.windows.Get("form1")));
+}
+
+TEST_F(Form2Test, LaterActivationsKeepTheSteppedMomentAndReopeningStartsFromTheRecord) {
+  WriteRecord("rec", " 73, 5, 12,8,30,F,N");
+  Open("rec");
+  Click("Command14");
+  EXPECT_EQ(SolarLine(), "陽曆73/5/13 8:30生");
+  // Another window over it, then back: the same stepped moment is drawn again.
+  ui::Window& start = program.windows.Get("form1");
+  program.windows.Show(start);
+  program.windows.Settle();
+  program.windows.Activate(Shown());
+  EXPECT_EQ(SolarLine(), "陽曆73/5/13 8:30生");
+  EXPECT_EQ(At(32, 21), Texts{"女"});
+  Click("cmd_return1");
+  EXPECT_EQ(Window(), nullptr);
+  EXPECT_TRUE(program.windows.IsVisible(start));
+  Open("rec");
+  EXPECT_EQ(SolarLine(), "陽曆73/5/12 8:30生");
+  EXPECT_EQ(ReadFile("rec"), " 73, 5, 12,8,30,F,N\r\n");
+}
+
+struct StepCase {
+  std::string record;
+  std::vector<std::string> buttons;
+  std::string line;  // the Gregorian line drawn after the steps
+};
+
+TEST_F(Form2Test, StepButtonsAcrossMonthEndsLeapDaysYearEndsAndTheHourWrap) {
+  const StepCase cases[] = {
+      {" 73, 3, 1,8,30,M,N", {"Command11"}, "陽曆73/2/29 8:30生"},  // 1984 is a leap year
+      {" 74, 3, 1,8,30,M,N", {"Command11"}, "陽曆74/2/28 8:30生"},
+      {" 73, 2, 28,8,30,M,N", {"Command14"}, "陽曆73/2/29 8:30生"},
+      {" 74, 2, 28,8,30,M,N", {"Command14"}, "陽曆74/3/1 8:30生"},
+      {" 73, 2, 29,8,30,M,N", {"Command14"}, "陽曆73/3/1 8:30生"},
+      {" 73, 1, 1,8,30,M,N", {"Command11"}, "陽曆72/12/31 8:30生"},
+      {" 73, 12, 31,8,30,M,N", {"Command14"}, "陽曆74/1/1 8:30生"},
+      {" 73, 4, 30,8,30,M,N", {"Command14"}, "陽曆73/5/1 8:30生"},
+      {" 73, 5, 1,8,30,M,N", {"Command11"}, "陽曆73/4/30 8:30生"},
+      {" 73, 5, 12,0,15,M,N", {"Command12"}, "陽曆73/5/11 22:15生"},
+      {" 73, 5, 12,1,15,M,N", {"Command12"}, "陽曆73/5/11 23:15生"},
+      {" 73, 5, 12,22,15,M,N", {"Command13"}, "陽曆73/5/13 0:15生"},
+      {" 73, 5, 12,23,15,M,N", {"Command13"}, "陽曆73/5/13 1:15生"},
+      {" 73, 5, 12,10,15,M,N", {"Command12"}, "陽曆73/5/12 8:15生"},
+      {" 73, 1, 1,0,5,M,N", {"Command12"}, "陽曆72/12/31 22:5生"},
+      {" 73, 12, 31,23,5,M,N", {"Command13"}, "陽曆74/1/1 1:5生"},
+      {" 73, 2, 28,20,0,M,N", {"Command13", "Command13", "Command14"}, "陽曆73/3/1 0:0生"},
+  };
+  for (const StepCase& c : cases) {
+    WriteRecord("rec", c.record);
+    Open("rec");
+    for (const std::string& button : c.buttons) Click(button);
+    EXPECT_EQ(SolarLine(), c.line) << c.record;
+    Click("cmd_return1");
+  }
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Form2Test, AStepOutOfTheCalendarYearsIsRefusedAndChangesNothing) {
+  const StepCase cases[] = {
+      {" 1, 1, 1,8,30,M,N", {"Command11"}, ""},
+      {" 1, 1, 1,0,30,M,N", {"Command12"}, ""},
+      {" 120, 12, 31,8,30,M,N", {"Command14"}, ""},
+      {" 120, 12, 31,23,30,M,N", {"Command13"}, ""},
+  };
+  for (const StepCase& c : cases) {
+    WriteRecord("rec", c.record);
+    Open("rec");
+    Form2& form = Shown();
+    std::array<int, 5> before = {form.Y初, form.M初, form.D初, form.H初, form.I初};
+    platform.messages.clear();
+    Click(c.buttons[0]);
+    ASSERT_EQ(platform.messages.size(), 1u) << c.record;
+    EXPECT_EQ(platform.messages[0].text, "超出曆表範圍（民國1年至120年）");
+    EXPECT_EQ((std::array<int, 5>{form.Y初, form.M初, form.D初, form.H初, form.I初}), before);
+    EXPECT_EQ((std::array<int, 4>{form.Yform1, form.Mform1, form.Dform1, form.Hform1}),
+              (std::array<int, 4>{before[0], before[1], before[2], before[3]}));
+    Click("cmd_return1");
+  }
+}
+
+TEST_F(Form2Test, PrintingHidesTheButtonsAndTheDirectionLabelOnly) {
+  WriteRecord("rec", " 73, 5, 12,8,30,M,N");
+  Open("rec");
+  std::size_t drawn = Shown().canvas.Items().size();
+  Click("cmd_prt");
+  ASSERT_EQ(platform.printJobs.size(), 1u);
+  EXPECT_EQ(platform.printJobs[0].visibleControls, Texts{"Label2"});
+  EXPECT_EQ(platform.printJobs[0].drawnItems, drawn);
+  for (const char* name :
+       {"cmd_prt", "cmd_return1", "Command11", "Command12", "Command13", "Command14", "Label1"})
+    EXPECT_TRUE(Shown().C(name).visible) << name;
+}
+
+// Open file descriptors of this process, to see that a stopped drawing keeps none.
+std::size_t OpenFiles() {
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
+}
+
+TEST_F(Form2Test, WithoutTheNayinTableTheChartStopsAfterTheNineImmortalsSilently) {
+  fs::remove(folder.path() / "納音.DAT");
+  WriteRecord("rec", " 73, 5, 12,8,30,M,N");
+  std::size_t openBefore = OpenFiles();
+  Open("rec");
+  const auto& items = Shown().canvas.Items();
+  ASSERT_FALSE(items.empty());
+  EXPECT_EQ(items.back().text.rfind("九仙訣(", 0), 0u) << items.back().text;
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(OpenFiles(), openBefore);
+  // Nothing of the relation list (x = 43) or of the star grid (rows 20 to 24 under the
+  // pillars) is drawn.
+  for (const auto& item : items) {
+    EXPECT_NE(item.x1, 43) << item.text;
+    EXPECT_FALSE(item.x1 >= 54 && item.y1 >= 19) << item.text;
+  }
+}
+
+TEST_F(Form2Test, AStoppedDrawingLeavesTheWindowUsableAndTheNextDrawingWhole) {
+  fs::rename(folder.path() / "天干當令.DAT", folder.path() / "saved");
+  WriteRecord("rec", " 73, 5, 12,8,30,M,N");
+  Open("rec");
+  // Drawn up to the twelve stages: the season label is the last item.
+  EXPECT_EQ(Shown().canvas.Items().back().text, " (夏炎)");
+  EXPECT_TRUE(At(22, 15).empty());
+  fs::rename(folder.path() / "saved", folder.path() / "天干當令.DAT");
+  Click("Command14");
+  EXPECT_EQ(SolarLine(), "陽曆73/5/13 8:30生");
+  EXPECT_FALSE(At(22, 15).empty());
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+}  // namespace
+}  // namespace qm::natal::test
