@@ -16,13 +16,15 @@ bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 FieldReader::FieldReader(const std::filesystem::path& file) : name_(file.filename().string()) {
   std::ifstream in(file, std::ios::binary);
   if (!in) throw Failure("找不到檔案：" + name_);
-  in.seekg(0, std::ios::end);
-  auto size = in.tellg();
-  if (size < 0) throw Failure("無法讀取檔案：" + name_);
+  // The size from the file system saves the seeks; a file that changed meanwhile is read as far
+  // as it goes.
+  std::error_code ec;
+  auto size = std::filesystem::file_size(file, ec);
+  if (ec) throw Failure("無法讀取檔案：" + name_);
   text_.resize(static_cast<std::size_t>(size));
-  in.seekg(0);
-  in.read(text_.data(), size);
-  if (!in) throw Failure("無法讀取檔案：" + name_);
+  in.read(text_.data(), static_cast<std::streamsize>(size));
+  if (in.bad()) throw Failure("無法讀取檔案：" + name_);
+  text_.resize(static_cast<std::size_t>(in.gcount()));
 }
 
 FieldReader FieldReader::FromText(std::string text, std::string name) {
@@ -39,34 +41,57 @@ bool FieldReader::AtEnd() const {
 }
 
 std::string_view FieldReader::Next() {
-  // Empty lines between fields are passed over; ",," still gives an empty field.
-  while (pos_ < text_.size() && (IsBlank(text_[pos_]) || IsLineEnd(text_[pos_]))) ++pos_;
-  if (pos_ >= text_.size()) throw Failure("檔案內容不足：" + name_);
-  std::size_t start = pos_;
-  while (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) ++pos_;
-  std::size_t end = pos_;
-  while (end > start && IsBlank(text_[end - 1])) --end;
-  if (pos_ < text_.size()) {
-    if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ++pos_;
-    ++pos_;
+  // Empty lines between fields are passed over; ",," still gives an empty field. Plain pointers
+  // keep the scan in registers: the tables are read whole at every call.
+  const char* const begin = text_.data();
+  const char* const end = begin + text_.size();
+  const char* p = begin + pos_;
+  while (p < end && (IsBlank(*p) || IsLineEnd(*p))) ++p;
+  if (p >= end) {
+    pos_ = text_.size();
+    throw Failure("檔案內容不足：" + name_);
   }
-  return std::string_view(text_).substr(start, end - start);
+  const char* const start = p;
+  while (p < end && *p != ',' && !IsLineEnd(*p)) ++p;
+  const char* last = p;
+  while (last > start && IsBlank(last[-1])) --last;
+  if (p < end) {
+    if (*p == '\r' && p + 1 < end && p[1] == '\n') ++p;
+    ++p;
+  }
+  pos_ = static_cast<std::size_t>(p - begin);
+  return std::string_view(start, static_cast<std::size_t>(last - start));
 }
 
-double FieldReader::NextNumber() {
-  std::string_view field = Next();
-  std::string_view digits = field;
-  if (!digits.empty() && digits[0] == '+') digits.remove_prefix(1);
+namespace {
+
+std::string_view WithoutPlus(std::string_view field) {
+  if (!field.empty() && field[0] == '+') field.remove_prefix(1);
+  return field;
+}
+
+double NumberOf(std::string_view field, const std::string& name) {
+  std::string_view digits = WithoutPlus(field);
   double value = 0;
   auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (digits.empty() || ec != std::errc() || ptr != digits.data() + digits.size())
-    throw Failure("資料不是數字：" + name_ + "「" + std::string(field) + "」");
+    throw Failure("資料不是數字：" + name + "「" + std::string(field) + "」");
   return value;
 }
 
+}  // namespace
+
+double FieldReader::NextNumber() { return NumberOf(Next(), name_); }
+
 int FieldReader::NextInt() {
-  double value = NextNumber();
-  int whole = static_cast<int>(value);
+  std::string_view field = Next();
+  // Tables are mostly plain whole numbers: read those without the decimal conversion.
+  std::string_view digits = WithoutPlus(field);
+  int whole = 0;
+  auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), whole);
+  if (!digits.empty() && ec == std::errc() && ptr == digits.data() + digits.size()) return whole;
+  double value = NumberOf(field, name_);
+  whole = static_cast<int>(value);
   if (whole != value) throw Failure("資料不是整數：" + name_);
   return whole;
 }
