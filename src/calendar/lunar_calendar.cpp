@@ -40,7 +40,8 @@ std::optional<LunarDate> SolarToLunar(int year, int month, int day) {
   // Record 1 is the lead-in: the year's first month is element before + 1, its eleventh record
   // (which begins before any January or February date of the year) element before + 11.
   const std::size_t first = before + (beforeNewYear ? 11 : 1);
-  for (std::size_t i = first; i < first + kMonthsSearched && i + 1 < months.size(); ++i) {
+  for (std::size_t i = first; i < first + kMonthsSearched; ++i) {
+    if (i + 1 >= months.size()) throw Failure("檔案內容不足：MOONDAY.DAT");
     if (!InMonthWindow(months[i].firstDay, date, lengths)) continue;
     // The thirtieth day of a 29-day month is the first day of the next month.
     if (months[i + 1].firstDay == date)
