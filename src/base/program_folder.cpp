@@ -12,12 +12,13 @@ std::optional<std::filesystem::path>& Override() {
   return folder;
 }
 
-// Every file the program itself owns: its data tables, its own records and the executable.
-constexpr std::array<std::string_view, 21> kOwnFiles = {
+// Every file the program itself owns: its data tables, the luck record, the fortune listing
+// and the executables.
+constexpr std::array<std::string_view, 22> kOwnFiles = {
     "NEWYEAR.DAT", "MYEAR.DAT", "MOONDAY.DAT", "SEG.DAT",   "SIXTY.DAT",  "BIG1.DAT",
     "END_DAY.DAT", "MID_DAY.DAT", "地支藏干.DAT", "干週行支.DAT", "天干當令.DAT", "納音.DAT",
     "ONE120.DAT",  "PLACE.DAT",  "KING.DAT",  "火星.DAT",   "鈴星.DAT",    "ABCDE.DAT",
-    "BIGFOR",      "quillmere",  "uiscript"};
+    "BIGFOR",      "fortune.PRN", "quillmere",  "uiscript"};
 
 std::string AsciiLower(std::string_view text) {
   std::string lower(text);

@@ -1,0 +1,79 @@
+// Record names the program refuses, and the reading and checking of a birth record.
+#include <gtest/gtest.h>
+
+#include "base/birth_record.h"
+#include "base/failure.h"
+#include "base/program_folder.h"
+#include "temp_folder.h"
+
+namespace qm {
+namespace {
+
+TEST(RecordName, RefusesEmptyPathsDotsAndTheProgramsOwnFiles) {
+  const char* refused[] = {"",          ".",           "..",        "a/b",      "a\\b",
+                           "/",         "SIXTY.DAT",   "sixty.dat", "BIGFOR",   "bigfor",
+                           "quillmere", "QUILLMERE",   "uiscript",  "地支藏干.DAT", "納音.dat",
+                           "ONE120.DAT", "fortune.PRN", "FORTUNE.prn"};
+  for (const char* name : refused) EXPECT_FALSE(IsUsableRecordName(name)) << name;
+  const char* usable[] = {"rec", "張三", "73.5", "BIGFOR2", "SIXTY", "a b", "NOW"};
+  for (const char* name : usable) EXPECT_TRUE(IsUsableRecordName(name)) << name;
+}
+
+TEST(RecordName, RefusesEveryDataFileOfTheProgram) {
+  for (const auto& entry : std::filesystem::directory_iterator(QM_TEST_DATA_DIR)) {
+    std::u8string name = entry.path().filename().u8string();
+    if (entry.path().extension() != ".DAT") continue;
+    EXPECT_FALSE(IsUsableRecordName(std::string(name.begin(), name.end())))
+        << entry.path().filename();
+  }
+}
+
+TEST(BirthRecord, ReadsTheSevenFieldsWithSexAndFlagInUpperCase) {
+  test::TempFolder folder("birth");
+  folder.Write("rec", " 73\r\n 5, 12\n8,30,m,y\r\n");
+  BirthRecord record = ReadBirthRecord(folder / "rec");
+  EXPECT_EQ(record.year, 73);
+  EXPECT_EQ(record.month, 5);
+  EXPECT_EQ(record.day, 12);
+  EXPECT_EQ(record.hour, 8);
+  EXPECT_EQ(record.minute, 30);
+  EXPECT_EQ(record.sex, "M");
+  EXPECT_EQ(record.special, "Y");
+  EXPECT_EQ(CheckBirthRecord(folder / "rec"), BirthRecordProblem::None);
+}
+
+TEST(BirthRecord, TellsAMissingRecordFromAMalformedOne) {
+  test::TempFolder folder("birth");
+  struct Case {
+    const char* content;  // nullptr: no file
+    BirthRecordProblem problem;
+  };
+  const Case cases[] = {
+      {nullptr, BirthRecordProblem::Missing},
+      {" 73, 5, 12,8,30,F,N\r\n", BirthRecordProblem::None},
+      {" 73, 5, 12,8,30,M\r\n", BirthRecordProblem::Malformed},
+      {"", BirthRecordProblem::Malformed},
+      {"x, 5, 12,8,30,M,N\r\n", BirthRecordProblem::Malformed},
+      {" 73, 5.5, 12,8,30,M,N\r\n", BirthRecordProblem::Malformed},
+      {" 73, 5, 12,8,x,M,N\r\n", BirthRecordProblem::Malformed},
+      {" 73, 5, 12,8,30,X,N\r\n", BirthRecordProblem::Malformed},
+      {" 73, 5, 12,8,30,男,N\r\n", BirthRecordProblem::Malformed},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove(folder / "rec");
+    if (c.content) folder.Write("rec", c.content);
+    EXPECT_EQ(CheckBirthRecord(folder / "rec"), c.problem) << (c.content ? c.content : "none");
+    if (c.problem != BirthRecordProblem::None) {
+      EXPECT_THROW(ReadBirthRecord(folder / "rec"), Failure);
+    }
+  }
+}
+
+TEST(BirthRecord, AFolderOfThatNameIsNoRecord) {
+  test::TempFolder folder("birth");
+  std::filesystem::create_directory(folder / "rec");
+  EXPECT_EQ(CheckBirthRecord(folder / "rec"), BirthRecordProblem::Missing);
+}
+
+}  // namespace
+}  // namespace qm

@@ -1,0 +1,82 @@
+// The field reader: fields in order whatever their spread over lines, and the failures.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/failure.h"
+#include "base/field_reader.h"
+#include "temp_folder.h"
+
+namespace qm {
+namespace {
+
+std::vector<std::string> AllFields(FieldReader reader) {
+  std::vector<std::string> fields;
+  while (!reader.AtEnd()) fields.emplace_back(reader.Next());
+  return fields;
+}
+
+const std::vector<std::string> kRecordFields = {"73", "5", "12", "8", "30", "M", "N"};
+
+TEST(FieldReader, ReadsARecordTheSameWhateverItsLinesAndLeadingBlanks) {
+  const char* layouts[] = {
+      " 73, 5, 12,8,30,M,N\r\n",
+      " 73, 5, 12,8,30,M,N\n",
+      " 73, 5, 12,8,30,M,N",
+      " 73\r\n 5\r\n 12\r\n8\r\n30\r\nM\r\nN\r\n",
+      " 73, 5\n 12,8\r\n30,M\nN",
+      "\r\n\r\n 73, 5, 12,8,30,M,N\r\n",
+      "   73,   5,  12,  8, 30, M, N\r\n",
+  };
+  for (const char* text : layouts)
+    EXPECT_EQ(AllFields(FieldReader::FromText(text)), kRecordFields) << text;
+}
+
+TEST(FieldReader, GivesAnEmptyFieldBetweenTwoCommas) {
+  EXPECT_EQ(AllFields(FieldReader::FromText("a,,b\r\n")),
+            (std::vector<std::string>{"a", "", "b"}));
+}
+
+TEST(FieldReader, ReadingPastTheLastFieldFails) {
+  FieldReader reader = FieldReader::FromText(" 1, 2\r\n");
+  EXPECT_EQ(reader.NextInt(), 1);
+  EXPECT_EQ(reader.NextInt(), 2);
+  EXPECT_TRUE(reader.AtEnd());
+  EXPECT_THROW(reader.Next(), Failure);
+  EXPECT_THROW(FieldReader::FromText("").Next(), Failure);
+  EXPECT_THROW(FieldReader::FromText("\r\n  \r\n").Next(), Failure);
+}
+
+TEST(FieldReader, ReadsNumbersAndRefusesWhatIsNoNumber) {
+  FieldReader reader = FieldReader::FromText(" 73, 4.5,-.5, .5,M,4.5,12x, 7");
+  EXPECT_EQ(reader.NextInt(), 73);
+  EXPECT_EQ(reader.NextNumber(), 4.5);
+  EXPECT_EQ(reader.NextNumber(), -0.5);
+  EXPECT_EQ(reader.NextNumber(), 0.5);
+  EXPECT_THROW(reader.NextNumber(), Failure);  // M
+  EXPECT_THROW(reader.NextInt(), Failure);     // 4.5 is no whole number
+  EXPECT_THROW(reader.NextInt(), Failure);     // 12x
+  EXPECT_EQ(reader.NextInt(), 7);
+}
+
+TEST(FieldReader, AMissingFileFails) {
+  test::TempFolder folder("reader");
+  EXPECT_THROW(FieldReader(folder / "nothing"), Failure);
+}
+
+TEST(FieldReader, ReadsAFileAndLetsItGoAtOnce) {
+  test::TempFolder folder("reader");
+  folder.Write("rec", " 73, 5\r\n 12\r\n");
+  {
+    FieldReader reader(folder / "rec");
+    std::filesystem::remove(folder / "rec");  // the reader holds no open file
+    EXPECT_EQ(reader.NextInt(), 73);
+    EXPECT_EQ(reader.NextInt(), 5);
+    EXPECT_EQ(reader.NextInt(), 12);
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder / "rec"));
+}
+
+}  // namespace
+}  // namespace qm

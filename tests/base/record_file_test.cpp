@@ -1,0 +1,40 @@
+// The record line and its writer: exact bytes, replacement, and a failed write that keeps the
+// old file whole.
+#include <gtest/gtest.h>
+
+#include "base/failure.h"
+#include "base/record_file.h"
+#include "temp_folder.h"
+
+namespace qm {
+namespace {
+
+TEST(RecordFile, WritesTheFieldsJoinedByCommasEndedByCrLf) {
+  test::TempFolder folder("record");
+  WriteRecord(folder / "rec", {" 73", " 5", " 12", "8", "30", "M", "N"});
+  EXPECT_EQ(folder.Read("rec"), " 73, 5, 12,8,30,M,N\r\n");
+  EXPECT_EQ(RecordLine({"a"}), "a\r\n");
+  EXPECT_EQ(RecordLine({"", ""}), ",\r\n");
+}
+
+TEST(RecordFile, ReplacesAnOldFileWholeAndLeavesNoTemporaryFile) {
+  test::TempFolder folder("record");
+  folder.Write("rec", "a much longer old record line\r\n");
+  WriteRecord(folder / "rec", {" 1", "M"});
+  EXPECT_EQ(folder.Read("rec"), " 1,M\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+TEST(RecordFile, AFailedWriteThrowsAndKeepsTheOldFile) {
+  test::TempFolder folder("record");
+  // A folder of that name cannot be replaced by a file.
+  std::filesystem::create_directory(folder / "rec");
+  folder.Write("rec/inside", "old");
+  EXPECT_THROW(WriteRecord(folder / "rec", {" 1"}), Failure);
+  EXPECT_EQ(folder.Read("rec/inside"), "old");
+  EXPECT_THROW(WriteRecord(folder / "no folder" / "rec", {" 1"}), Failure);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+}  // namespace
+}  // namespace qm
