@@ -1,5 +1,7 @@
 #include "ui/program.h"
 
+#include "base/failure.h"
+
 namespace ui {
 
 void Program::MsgBox(std::string_view text, std::string_view title) {
@@ -10,6 +12,20 @@ bool Program::Click(Window& window, std::string_view control) {
   bool handled = window.Click(control);
   windows.Settle();
   return handled;
+}
+
+void Program::RunEvent(const std::function<void()>& event) {
+  // An activate step that fails while settling is said too; the manager has made its window
+  // active already, so the next settling goes on from there.
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    try {
+      if (attempt == 0) event();
+      windows.Settle();
+      return;
+    } catch (const qm::Failure& failure) {
+      MsgBox(failure.what());
+    }
+  }
 }
 
 }  // namespace ui

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,9 @@ class Program {
   // Raises a control's click on a window and lets the windows settle; false when the control
   // has no click handler.
   bool Click(Window& window, std::string_view control);
+  // Runs one event of the user (a click, an activation) and lets the windows settle. A failure
+  // that a handler lets through is said in a message box instead of ending the program.
+  void RunEvent(const std::function<void()>& event);
 
   Platform& platform;
   WindowManager windows;

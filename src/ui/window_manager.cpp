@@ -47,6 +47,13 @@ void WindowManager::Close(Window& window) {
   }
 }
 
+void WindowManager::CloseAll() {
+  shown_.clear();
+  active_ = nullptr;
+  for (auto& [name, window] : loaded_) closed_.push_back(std::move(window));
+  loaded_.clear();
+}
+
 bool WindowManager::IsVisible(const Window& window) const {
   return std::find(shown_.begin(), shown_.end(), &window) != shown_.end();
 }

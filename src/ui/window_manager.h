@@ -35,6 +35,8 @@ class WindowManager {
   void Hide(Window& window);
   // Hides and unloads the window; the object itself lives until the current event is over.
   void Close(Window& window);
+  // Closes every loaded window: the end of the program.
+  void CloseAll();
   bool IsVisible(const Window& window) const;
   // Shown windows, the top one last.
   const std::vector<Window*>& Shown() const { return shown_; }

@@ -4,6 +4,14 @@
 
 namespace ui {
 
+void OpenChartWindow(Program& program, std::string_view name) {
+  if (!program.windows.IsRegistered(name)) {
+    program.MsgBox(kNotYetBuilt);
+    return;
+  }
+  program.windows.Get(name).Form_Load();
+}
+
 void ReturnToStart(Window& window) {
   Program& program = window.program;
   program.windows.Close(window);

@@ -1,0 +1,30 @@
+#include "app/register_windows.h"
+
+#include <memory>
+
+#include "app/form1.h"
+// The chart windows, one include each as they join the program:
+
+namespace qm::app {
+namespace {
+
+template <class W>
+void Register(ui::Program& program, std::string_view name) {
+  program.windows.Register(std::string(name),
+                           [](ui::Program& p) { return std::make_unique<W>(p); });
+}
+
+}  // namespace
+
+void RegisterWindows(ui::Program& program) {
+  Register<Form1>(program, Form1::kName);
+  // The chart windows, one line each as they join the program:
+}
+
+void StartProgram(ui::Program& program) {
+  RegisterWindows(program);
+  program.windows.Show(program.windows.Get(Form1::kName));
+  program.windows.Settle();
+}
+
+}  // namespace qm::app

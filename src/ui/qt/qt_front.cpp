@@ -1,0 +1,92 @@
+#include "ui/qt/qt_front.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <map>
+#include <string>
+
+#include "ui/qt/fonts.h"
+#include "ui/qt/window_widget.h"
+#include "ui/window_protocol.h"
+
+namespace ui::qt {
+
+struct QtFront::Impl {
+  Program& program;
+  std::map<std::string, QPointer<WindowWidget>> widgets;
+  // True while an event runs: the activations Qt reports meanwhile (a message box closing, a
+  // window shown by the handler) are left to the manager's settling after the event.
+  bool busy = false;
+
+  explicit Impl(Program& p) : program(p) {}
+
+  void Run(const std::function<void()>& event) {
+    if (busy) return;
+    busy = true;
+    program.RunEvent(event);
+    busy = false;
+    Sync();
+  }
+
+  WindowWidget::Events Events() {
+    WindowWidget::Events events;
+    events.click = [this](Window& window, const std::string& control) {
+      Run([&window, control] { window.Click(control); });
+    };
+    events.activate = [this](Window& window) {
+      Run([this, &window] { program.windows.Activate(window); });
+    };
+    events.close = [this](Window& window) {
+      if (window.Name() == kStartScreen) Run([&window] { window.Click("cmd_quit"); });
+    };
+    return events;
+  }
+
+  // Widgets whose window was closed go; the window object itself goes after the event.
+  void DropClosed() {
+    for (auto it = widgets.begin(); it != widgets.end();) {
+      WindowWidget* widget = it->second;
+      if (widget && widget->window() == program.windows.Loaded(it->first)) {
+        ++it;
+        continue;
+      }
+      if (widget) {
+        widget->Detach();
+        widget->hide();
+        widget->deleteLater();
+      }
+      it = widgets.erase(it);
+    }
+  }
+
+  void Sync() {
+    DropClosed();
+    for (Window* window : program.windows.Shown()) {
+      QPointer<WindowWidget>& widget = widgets[window->Name()];
+      if (!widget) widget = new WindowWidget(*window, Events());
+      widget->SyncFromModel();
+      widget->show();
+    }
+    for (auto& [name, widget] : widgets)
+      if (!program.windows.IsVisible(*widget->window())) widget->hide();
+    if (Window* active = program.windows.Active()) {
+      WindowWidget* widget = widgets[active->Name()];
+      widget->raise();
+      widget->activateWindow();
+    }
+    if (program.windows.QuitRequested()) QApplication::quit();
+  }
+};
+
+QtFront::QtFront(Program& program, QtPlatform& platform) : impl_(std::make_unique<Impl>(program)) {
+  InstallFontSubstitutions();
+  platform.beforeDialog = [this] { impl_->Sync(); };
+}
+
+QtFront::~QtFront() {
+  for (auto& [name, widget] : impl_->widgets) delete widget.data();
+}
+
+void QtFront::Sync() { impl_->Sync(); }
+
+}  // namespace ui::qt

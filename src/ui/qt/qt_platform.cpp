@@ -1,0 +1,68 @@
+#include "ui/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <chrono>
+
+#include "ui/clock_text.h"
+#include "ui/qt/window_image_qt.h"
+
+namespace ui::qt {
+namespace {
+
+std::uint64_t ClockSeed() {
+  return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+         static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform() : random_(ClockSeed()) {}
+
+void QtPlatform::MsgBox(std::string_view text, std::string_view title) {
+  if (beforeDialog) beforeDialog();
+  QMessageBox box(QMessageBox::NoIcon, Q(title), Q(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.exec();
+}
+
+PrintResult QtPlatform::PrintWindow(const Window& window) {
+  QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) return PrintResult::NoPrinter;
+  const QImage image = WindowImage(window);
+  QPrinter printer(info, QPrinter::HighResolution);
+  QPainter painter;
+  if (!painter.begin(&printer)) return PrintResult::Failed;
+  // The image as large as the page allows, its proportions kept.
+  const QRect page = painter.viewport();
+  QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+  painter.setViewport(page.x(), page.y(), size.width(), size.height());
+  painter.setWindow(image.rect());
+  painter.drawImage(0, 0, image);
+  if (!painter.end() || printer.printerState() == QPrinter::Error) return PrintResult::Failed;
+  return PrintResult::Printed;
+}
+
+std::string QtPlatform::DateText() {
+  const QDate today = QDate::currentDate();
+  return DateTextOf(today.year(), today.month(), today.day());
+}
+
+std::string QtPlatform::TimeText() {
+  const QTime now = QTime::currentTime();
+  return TimeTextOf(now.hour(), now.minute(), now.second());
+}
+
+void QtPlatform::Randomize() { random_.seed(ClockSeed()); }
+
+double QtPlatform::Rnd() { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }
+
+}  // namespace ui::qt

@@ -1,0 +1,12 @@
+#pragma once
+#include <ostream>
+
+#include "ui/program.h"
+
+namespace uiscript {
+
+// Prints a window as the headless driver shows it: "WINDOW <name> shown|hidden", the display
+// list in drawing order, a "CONTROL <name> <text>" line for every visible control, "END".
+void DumpWindow(const ui::Program& program, const ui::Window& window, std::ostream& out);
+
+}  // namespace uiscript
