@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 // The chart windows, one include each as they join the program:
+#include "natal/form2.h"
 
 namespace qm::app {
 namespace {
@@ -19,6 +20,7 @@ void Register(ui::Program& program, std::string_view name) {
 void RegisterWindows(ui::Program& program) {
   Register<Form1>(program, Form1::kName);
   // The chart windows, one line each as they join the program:
+  Register<natal::Form2>(program, natal::Form2::kName);
 }
 
 void StartProgram(ui::Program& program) {
