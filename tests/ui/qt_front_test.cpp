@@ -1,0 +1,78 @@
+// The Qt front offscreen: the windows Qt reports as activated while and after an event never
+// run an activate step twice, and a closed window loses its widget.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QWidget>
+#include <memory>
+
+#include "ui/program.h"
+#include "ui/qt/qt_front.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/window_protocol.h"
+
+namespace {
+
+class CountingWindow : public ui::Window {
+ public:
+  CountingWindow(ui::Program& program, std::string name) : ui::Window(program, std::move(name)) {
+    clientWidth = 3000;
+    clientHeight = 2000;
+  }
+  void Form_Load() override { ui::ShowInPlaceOfStart(*this); }
+  void Form_Activate() override { ++activations; }
+  int activations = 0;
+};
+
+// The one application of the test process (the image test may have made it already).
+void App() {
+  if (QCoreApplication::instance()) return;
+  static int argc = 1;
+  static char name[] = "qt_front_test";
+  static char* argv[] = {name, nullptr};
+  static QApplication app(argc, argv);
+}
+
+int VisibleTopLevels() {
+  int count = 0;
+  for (QWidget* w : QApplication::topLevelWidgets()) count += w->isVisible();
+  return count;
+}
+
+TEST(QtFront, ShowsTheShownWindowsAndRunsEachActivationOnce) {
+  App();
+  ui::qt::QtPlatform platform;
+  ui::Program program(platform);
+  for (const char* name : {"form1", "Form2"})
+    program.windows.Register(
+        name, [name](ui::Program& p) { return std::make_unique<CountingWindow>(p, name); });
+  {
+    ui::qt::QtFront front(program, platform);
+    program.windows.Show(program.windows.Get("form1"));
+    program.windows.Settle();
+    front.Sync();
+    QApplication::processEvents();
+    auto& start = program.windows.Get<CountingWindow>("form1");
+    EXPECT_EQ(start.activations, 1);
+    EXPECT_EQ(VisibleTopLevels(), 1);
+
+    program.RunEvent([&] { ui::OpenChartWindow(program, "Form2"); });
+    front.Sync();
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    auto& chart = program.windows.Get<CountingWindow>("Form2");
+    EXPECT_EQ(chart.activations, 1);
+    EXPECT_EQ(start.activations, 1);
+    EXPECT_EQ(VisibleTopLevels(), 1);
+
+    program.RunEvent([&] { ui::ReturnToStart(chart); });
+    front.Sync();
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    EXPECT_EQ(program.windows.Loaded("Form2"), nullptr);
+    EXPECT_EQ(start.activations, 2);
+    EXPECT_EQ(VisibleTopLevels(), 1);
+  }
+  QApplication::processEvents();
+  EXPECT_EQ(VisibleTopLevels(), 0);
+}
+
+}  // namespace
