@@ -71,8 +71,10 @@ struct QtFront::Impl {
       if (!program.windows.IsVisible(*widget->window())) widget->hide();
     if (Window* active = program.windows.Active()) {
       WindowWidget* widget = widgets[active->Name()];
-      widget->raise();
-      widget->activateWindow();
+      if (QApplication::activeWindow() != widget) {
+        widget->raise();
+        widget->activateWindow();
+      }
     }
     if (program.windows.QuitRequested()) QApplication::quit();
   }
