@@ -29,28 +29,34 @@ constexpr std::array<StarColumn, 4> kNatalColumns = {{{77, kNatalSlots},
 
 // One star test of the natal grid: the star's table and its checks, in the order they run.
 struct NatalTest {
+  constexpr explicit NatalTest(Star star) : star(star) {}
+  constexpr NatalTest& Add(Check check) {
+    checks[static_cast<std::size_t>(count++)] = check;
+    return *this;
+  }
+
   Star star;
-  std::array<Check, 4> checks;
-  int count;
+  std::array<Check, 4> checks = {Check{0, 0}, Check{0, 0}, Check{0, 0}, Check{0, 0}};
+  int count = 0;
 };
 
 // The star stands under each listed pillar that matches the row of the key pillar.
 constexpr NatalTest Keyed(Star star, int key, std::initializer_list<int> columns) {
-  NatalTest test{star, {Check{0, 0}, Check{0, 0}, Check{0, 0}, Check{0, 0}}, 0};
-  for (int column : columns) test.checks[static_cast<std::size_t>(test.count++)] = {column, key, column};
+  NatalTest test(star);
+  for (int column : columns) test.Add({column, key, column});
   return test;
 }
 
 // The star stands under each listed pillar that is one of the table's pillars.
 constexpr NatalTest Listed(Star star, std::initializer_list<int> columns) {
-  NatalTest test{star, {Check{0, 0}, Check{0, 0}, Check{0, 0}, Check{0, 0}}, 0};
-  for (int column : columns) test.checks[static_cast<std::size_t>(test.count++)] = {column, column};
+  NatalTest test(star);
+  for (int column : columns) test.Add({column, column});
   return test;
 }
 
 constexpr NatalTest Checked(Star star, std::initializer_list<Check> checks) {
-  NatalTest test{star, {Check{0, 0}, Check{0, 0}, Check{0, 0}, Check{0, 0}}, 0};
-  for (const Check& check : checks) test.checks[static_cast<std::size_t>(test.count++)] = check;
+  NatalTest test(star);
+  for (const Check& check : checks) test.Add(check);
   return test;
 }
 
