@@ -68,7 +68,7 @@ struct QtFront::Impl {
       widget->show();
     }
     for (auto& [name, widget] : widgets)
-      if (!program.windows.IsVisible(*widget->window())) widget->hide();
+      if (widget && !program.windows.IsVisible(*widget->window())) widget->hide();
     if (Window* active = program.windows.Active()) {
       WindowWidget* widget = widgets[active->Name()];
       if (QApplication::activeWindow() != widget) {

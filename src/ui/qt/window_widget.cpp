@@ -43,8 +43,8 @@ WindowWidget::WindowWidget(Window& window, Events events)
 }
 
 void WindowWidget::Detach() {
+  // The events stay: the one that closed the window may still be running.
   window_ = nullptr;
-  events_ = {};
 }
 
 QWidget* WindowWidget::MakeControl(const Control& control) {
