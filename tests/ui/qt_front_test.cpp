@@ -30,7 +30,8 @@ void App() {
   static int argc = 1;
   static char name[] = "qt_front_test";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
+  // Never destroyed: the process ends with it, as a program's does.
+  new QApplication(argc, argv);
 }
 
 int VisibleTopLevels() {
