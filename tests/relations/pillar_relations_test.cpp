@@ -7,35 +7,13 @@
 
 #include "base/failure.h"
 #include "base/names.h"
+#include "support/pillar_text.h"
 #include "ui/headless_platform.h"
 #include "ui/program.h"
 #include "ui/window.h"
 
 namespace {
 
-// "甲申 己亥 _巳 __": year, month, day, hour pillar, "_" for a stem or branch never chosen.
-std::array<int, 8> Pillars(std::string_view chart) {
-  std::array<int, 8> numbers{};
-  std::size_t pillar = 0;
-  bool stemNext = true;
-  for (std::size_t i = 0; i < chart.size();) {
-    if (chart[i] == ' ') {
-      ++i;
-      continue;
-    }
-    const std::size_t length = chart[i] == '_' ? 1 : 3;
-    const std::string_view name = chart.substr(i, length);
-    i += length;
-    if (stemNext) {
-      numbers[pillar] = name == "_" ? 0 : *qm::StemFromText(name);
-    } else {
-      numbers[pillar + 4] = name == "_" ? 0 : *qm::BranchFromText(name);
-      ++pillar;
-    }
-    stemNext = !stemNext;
-  }
-  return numbers;
-}
 
 class PillarRelationsTest : public ::testing::Test {
  protected:
@@ -127,14 +105,14 @@ TEST_F(PillarRelationsTest, EachChartGivesItsLinesInOrder) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.chart);
     window.canvas.Cls();
-    EXPECT_EQ(Lines(Pillars(c.chart)), c.lines);
+    EXPECT_EQ(Lines(qm::test::PillarsFromText(c.chart)), c.lines);
   }
 }
 
 TEST_F(PillarRelationsTest, WritesInTheCurrentScaleWithoutClearing) {
   window.canvas.SetScale(0, -0.5, 87, 25);
   window.canvas.PrintAt(77, 5, "甲");
-  qm::relations::PrintPillarRelations(window, Pillars("甲申 __ __ __"));
+  qm::relations::PrintPillarRelations(window, qm::test::PillarsFromText("甲申 __ __ __"));
   const auto& items = window.canvas.Items();
   ASSERT_EQ(items.size(), 2u);
   EXPECT_EQ(items[0].text, "甲");
@@ -143,7 +121,7 @@ TEST_F(PillarRelationsTest, WritesInTheCurrentScaleWithoutClearing) {
 }
 
 TEST_F(PillarRelationsTest, ANumberOutsideItsRangeFailsBeforeWriting) {
-  std::array<int, 8> numbers = Pillars("甲申 己亥 癸巳 庚寅");
+  std::array<int, 8> numbers = qm::test::PillarsFromText("甲申 己亥 癸巳 庚寅");
   numbers[7] = 13;
   EXPECT_THROW(qm::relations::PrintPillarRelations(window, numbers), qm::Failure);
   EXPECT_TRUE(window.canvas.Items().empty());

@@ -8,35 +8,13 @@
 #include <vector>
 
 #include "base/names.h"
+#include "support/pillar_text.h"
 #include "ui/headless_platform.h"
 #include "ui/program.h"
 #include "ui/window.h"
 
 namespace {
 
-// "甲申 己亥 _巳 __": year, month, day, hour pillar, "_" for a stem or branch never chosen.
-std::array<int, 8> Pillars(std::string_view chart) {
-  std::array<int, 8> numbers{};
-  std::size_t pillar = 0;
-  bool stemNext = true;
-  for (std::size_t i = 0; i < chart.size();) {
-    if (chart[i] == ' ') {
-      ++i;
-      continue;
-    }
-    const std::size_t length = chart[i] == '_' ? 1 : 3;
-    const std::string_view name = chart.substr(i, length);
-    i += length;
-    if (stemNext) {
-      numbers[pillar] = name == "_" ? 0 : *qm::StemFromText(name);
-    } else {
-      numbers[pillar + 4] = name == "_" ? 0 : *qm::BranchFromText(name);
-      ++pillar;
-    }
-    stemNext = !stemNext;
-  }
-  return numbers;
-}
 
 // The column centres, year to hour, and the eleven places of a column as (dx, row).
 constexpr std::array<double, 4> kCentres = {77, 70, 63, 56};
@@ -106,7 +84,7 @@ class SymbolicStarsTest : public ::testing::Test {
     qm::stars::PrintSymbolicStars(window, numbers, sex);
     return Read(window.canvas);
   }
-  Drawn Draw(std::string_view chart, std::string_view sex) { return Draw(Pillars(chart), sex); }
+  Drawn Draw(std::string_view chart, std::string_view sex) { return Draw(qm::test::PillarsFromText(chart), sex); }
 
   ui::HeadlessPlatform platform;
   ui::Program program{platform};
@@ -206,7 +184,7 @@ TEST_F(SymbolicStarsTest, ChartsWorkedByHand) {
 }
 
 TEST_F(SymbolicStarsTest, ElevenSlotsOfTheDayColumnInOrder) {
-  qm::stars::PrintSymbolicStars(window, Pillars("丙申 庚子 己巳 戊辰"), "M");
+  qm::stars::PrintSymbolicStars(window, qm::test::PillarsFromText("丙申 庚子 己巳 戊辰"), "M");
   std::vector<std::array<double, 2>> places;
   std::string texts;
   for (const ui::DrawItem& item : window.canvas.Items()) {
@@ -278,9 +256,9 @@ TEST_F(SymbolicStarsTest, NumbersOutOfRangeMatchNothingAndNameNothing) {
 
 TEST_F(SymbolicStarsTest, AddsToTheWindowWithoutClearingAndStartsAfreshEachCall) {
   window.canvas.PrintAt(10, 2, "命宮");
-  qm::stars::PrintSymbolicStars(window, Pillars("丙申 庚子 己巳 戊辰"), "M");
+  qm::stars::PrintSymbolicStars(window, qm::test::PillarsFromText("丙申 庚子 己巳 戊辰"), "M");
   const std::vector<ui::DrawItem> first = window.canvas.Items();
-  qm::stars::PrintSymbolicStars(window, Pillars("丙申 庚子 己巳 戊辰"), "M");
+  qm::stars::PrintSymbolicStars(window, qm::test::PillarsFromText("丙申 庚子 己巳 戊辰"), "M");
   const std::vector<ui::DrawItem>& both = window.canvas.Items();
   ASSERT_EQ(both.size(), 2 * first.size() - 1);
   EXPECT_EQ(both.front().text, "命宮");
