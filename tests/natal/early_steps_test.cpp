@@ -175,6 +175,27 @@ TEST_F(Steps, AStageOfDecayShowsRestAndABlankSecondRow) {
   EXPECT_EQ(At(68, 10), Texts{" (冬寒)"});
 }
 
+TEST_F(Steps, ALayoutMovesTheItemsAndSwitchesTheHeaderParts) {
+  ChartLayout layout;
+  layout.clearAndScale = false;
+  layout.dateLines = false;
+  layout.columns = {70, 60, 50, 40};
+  layout.rows.stem = 1;
+  layout.strengthTableShift = {0, 10};
+  canvas.PrintAt(1, 1, "kept");
+  Chart& c = chart.emplace(canvas, Birth1984(), layout);
+  for (auto step : {PrintBirthHeader, PrintPillars, ComputeSeasonalStates, ComputeHiddenStems,
+                    CountStems, ComputeStemWeights})
+    step(c);
+  EXPECT_EQ(At(1, 1), Texts{"kept"});
+  EXPECT_EQ(At(32, 21).at(0), "男");
+  EXPECT_TRUE(At(32, 22).empty());
+  EXPECT_EQ(At(40, 1), Texts{"壬"});
+  EXPECT_EQ(At(70, 11), Texts{"癸"});  // 子 of the year shows its one stem at the year column
+  EXPECT_EQ(At(5, 14), Texts{"甲"});   // the strength table ten rows lower
+  EXPECT_EQ(At(22, 25), Texts{"10.73"});
+}
+
 TEST_F(Steps, AMissingTableStopsTheStepBeforeItPrints) {
   TempProgramFolder folder("no_tables");
   Chart& c = Make(Birth1984());

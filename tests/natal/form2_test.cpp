@@ -99,6 +99,15 @@ TEST_F(Form2Test, AMissingRecordIsSaidAndTheStartScreenComesBack) {
   EXPECT_TRUE(program.windows.IsVisible(program.windows.Get("form1")));
 }
 
+TEST_F(Form2Test, ARecordTooShortIsSaidAndNoWindowStays) {
+  WriteRecord("short", " 73, 5, 12,8");
+  Open("short");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "出生資料檔內容有誤：short");
+  EXPECT_EQ(Window(), nullptr);
+  EXPECT_TRUE(program.windows.IsVisible(program.windows.Get("form1")));
+}
+
 TEST_F(Form2Test, LaterActivationsKeepTheSteppedMomentAndReopeningStartsFromTheRecord) {
   WriteRecord("rec", " 73, 5, 12,8,30,F,N");
   Open("rec");
