@@ -84,16 +84,32 @@ double NumberOf(std::string_view field, const std::string& name) {
 double FieldReader::NextNumber() { return NumberOf(Next(), name_); }
 
 int FieldReader::NextInt() {
-  std::string_view field = Next();
-  // Tables are mostly plain whole numbers: read those without the decimal conversion.
-  std::string_view digits = WithoutPlus(field);
-  int whole = 0;
-  auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), whole);
-  if (!digits.empty() && ec == std::errc() && ptr == digits.data() + digits.size()) return whole;
-  double value = NumberOf(field, name_);
-  whole = static_cast<int>(value);
-  if (whole != value) throw Failure("資料不是整數：" + name_);
-  return whole;
+  // Tables are mostly plain whole numbers: one pass over the digits reads those; anything else
+  // goes through the general field and number readers from the same place.
+  const char* const begin = text_.data();
+  const char* const end = begin + text_.size();
+  const char* p = begin + pos_;
+  while (p < end && (IsBlank(*p) || IsLineEnd(*p))) ++p;
+  const char* q = p;
+  bool negative = q < end && *q == '-';
+  if (q < end && (*q == '-' || *q == '+')) ++q;
+  const char* digits = q;
+  long whole = 0;
+  while (q < end && *q >= '0' && *q <= '9' && q - digits < 9) whole = whole * 10 + (*q++ - '0');
+  const char* after = q;
+  while (after < end && IsBlank(*after)) ++after;
+  if (q > digits && (after == end || *after == ',' || IsLineEnd(*after))) {
+    pos_ = static_cast<std::size_t>(after - begin);
+    if (after < end) {
+      if (*after == '\r' && after + 1 < end && after[1] == '\n') ++pos_;
+      ++pos_;
+    }
+    return static_cast<int>(negative ? -whole : whole);
+  }
+  double value = NumberOf(Next(), name_);
+  int result = static_cast<int>(value);
+  if (result != value) throw Failure("資料不是整數：" + name_);
+  return result;
 }
 
 void FieldReader::Skip(long n) {

@@ -60,6 +60,17 @@ TEST(FieldReader, ReadsNumbersAndRefusesWhatIsNoNumber) {
   EXPECT_EQ(reader.NextInt(), 7);
 }
 
+TEST(FieldReader, ReadsWholeNumbersInEveryFormTheTablesMayHold) {
+  FieldReader reader = FieldReader::FromText(
+      " 7 ,-3,+4, 3.0,1234567890\r\n\r\n 12\n9, 8x,,-.5, 5");
+  for (int expected : {7, -3, 4, 3, 1234567890, 12, 9}) EXPECT_EQ(reader.NextInt(), expected);
+  EXPECT_THROW(reader.NextInt(), Failure);  // 8x
+  EXPECT_THROW(reader.NextInt(), Failure);  // an empty field
+  EXPECT_THROW(reader.NextInt(), Failure);  // -.5 is no whole number
+  EXPECT_EQ(reader.NextInt(), 5);
+  EXPECT_THROW(reader.NextInt(), Failure);  // past the last field
+}
+
 TEST(FieldReader, AMissingFileFails) {
   test::TempFolder folder("reader");
   EXPECT_THROW(FieldReader(folder / "nothing"), Failure);
