@@ -1,7 +1,10 @@
 #include "base/field_reader.h"
 
 #include <charconv>
-#include <fstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "base/failure.h"
 
@@ -14,17 +17,25 @@ bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 }  // namespace
 
 FieldReader::FieldReader(const std::filesystem::path& file) : name_(file.filename().string()) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw Failure("找不到檔案：" + name_);
-  // The size from the file system saves the seeks; a file that changed meanwhile is read as far
-  // as it goes.
-  std::error_code ec;
-  auto size = std::filesystem::file_size(file, ec);
-  if (ec) throw Failure("無法讀取檔案：" + name_);
-  text_.resize(static_cast<std::size_t>(size));
-  in.read(text_.data(), static_cast<std::streamsize>(size));
-  if (in.bad()) throw Failure("無法讀取檔案：" + name_);
-  text_.resize(static_cast<std::size_t>(in.gcount()));
+  // One open, one size query and one read: every drawing reads a dozen tables whole, so the
+  // fewer system calls per file the better. The descriptor is closed before anything is parsed.
+  int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw Failure("找不到檔案：" + name_);
+  struct stat info {};
+  bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+  if (ok) {
+    text_.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t got = 0;
+    while (ok && got < text_.size()) {
+      ssize_t n = ::read(fd, text_.data() + got, text_.size() - got);
+      ok = n >= 0;
+      if (n <= 0) break;
+      got += static_cast<std::size_t>(n);
+    }
+    text_.resize(got);
+  }
+  ::close(fd);
+  if (!ok) throw Failure("無法讀取檔案：" + name_);
 }
 
 FieldReader FieldReader::FromText(std::string text, std::string name) {
