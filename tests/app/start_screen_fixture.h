@@ -13,6 +13,7 @@
 
 #include "app/form1.h"
 #include "base/program_folder.h"
+#include "support/temp_folder.h"
 #include "ui/headless_platform.h"
 #include "ui/program.h"
 #include "ui/window_protocol.h"
@@ -51,16 +52,8 @@ class StartScreenTest : public ::testing::Test {
   explicit StartScreenTest(std::vector<std::string> standIns = {"Form2", "Form3", "Form7",
                                                                 "FORM4", "Form6", "Form8"})
       : program(platform) {
-    folder = fs::temp_directory_path() /
-             ("qm_form1_" + std::to_string(::getpid()) + "_" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() +
-              "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    for (const auto& entry : fs::directory_iterator(QM_TEST_DATA_DIR))
-      fs::copy_file(entry.path(), folder / entry.path().filename());
+    folder.CopyAllData();
     dataFiles = FileCount();
-    SetProgramFolder(folder);
     program.windows.Register("form1", [](ui::Program& p) { return std::make_unique<Form1>(p); });
     for (const std::string& name : standIns)
       program.windows.Register(
@@ -68,12 +61,6 @@ class StartScreenTest : public ::testing::Test {
     program.windows.Show(program.windows.Get("form1"));
     program.windows.Settle();
   }
-  ~StartScreenTest() override {
-    SetProgramFolder(QM_PROGRAM_FOLDER);
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
-  }
-
   Form1& form() { return program.windows.Get<Form1>("form1"); }
   void Set(const std::string& control, const std::string& text) { form().C(control).text = text; }
   void Click(const std::string& control) { program.Click(form(), control); }
@@ -95,21 +82,16 @@ class StartScreenTest : public ::testing::Test {
     Set("曆時", hour);
     Set("曆分", minute);
   }
-  void WriteFile(const std::string& name, const std::string& bytes) {
-    std::ofstream(folder / fs::u8path(name), std::ios::binary) << bytes;
-  }
-  std::string ReadFile(const std::string& name) {
-    std::ifstream in(folder / fs::u8path(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
+  void WriteFile(const std::string& name, const std::string& bytes) { folder.Write(name, bytes); }
+  std::string ReadFile(const std::string& name) { return folder.Read(name); }
   // Files of the folder besides the data files.
   std::size_t RecordCount() { return FileCount() - dataFiles; }
   std::size_t FileCount() {
     return static_cast<std::size_t>(
-        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+        std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()));
   }
 
-  fs::path folder;
+  qm::test::TempFolder folder{"form1"};
   std::size_t dataFiles = 0;
   ui::HeadlessPlatform platform;
   ui::Program program;

@@ -4,7 +4,7 @@
 #include "base/birth_record.h"
 #include "base/failure.h"
 #include "base/program_folder.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace qm {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "base/failure.h"
 #include "base/field_reader.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace qm {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "base/failure.h"
 #include "base/record_file.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace qm {
 namespace {

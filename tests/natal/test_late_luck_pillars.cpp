@@ -10,13 +10,6 @@
 namespace qm::natal::test {
 namespace {
 
-std::string ReadWhole(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 struct LuckPillarCase : ::testing::Test {
   // A chart of 12 May, RocYear 73, day stem 戊, month pillar 己巳.
   Chart& Luck(LuckDirection direction, double startAge) {
@@ -45,7 +38,7 @@ struct LuckPillarCase : ::testing::Test {
 
 TEST_F(LuckPillarCase, ForwardPillarsAgesAndRecord) {
   ComputeLuckPillars(Luck(LuckDirection::Forward, 41.0 / 12));
-  EXPECT_EQ(ReadWhole(folder.path() / "BIGFOR"),
+  EXPECT_EQ(folder.Read("BIGFOR"),
             "73,5,12, 5, 3.41666666666667, 6, 6, 7, 7, 8, 8, 9, 9, 10, 10, 1, 11, 2, 12, 3, 1, 4, 2,"
             " 5, 3, 6, 4\r\n");
   // 庚午 辛未 壬申 癸酉 甲戌 乙亥 丙子 丁丑 戊寅 己卯 from the right.
@@ -62,7 +55,7 @@ TEST_F(LuckPillarCase, ForwardPillarsAgesAndRecord) {
 
 TEST_F(LuckPillarCase, BackwardFromTenReachesAHundred) {
   ComputeLuckPillars(Luck(LuckDirection::Backward, 10));
-  EXPECT_EQ(ReadWhole(folder.path() / "BIGFOR"),
+  EXPECT_EQ(folder.Read("BIGFOR"),
             "73,5,12, 5, 10, 6, 6, 5, 5, 4, 4, 3, 3, 2, 2, 1, 1, 10, 12, 9, 11, 8, 10, 7, 9, 6,"
             " 8\r\n");
   EXPECT_EQ(TextsAt(canvas, 29, 22), std::vector<std::string>{"戊"});
@@ -92,7 +85,7 @@ TEST_F(LuckPillarCase, AgesRoundHalfUpToTheNextYear) {
 TEST_F(LuckPillarCase, NoDirectionWritesNoPillarsAndKeepsThePreviousRecord) {
   std::ofstream(folder.path() / "BIGFOR", std::ios::binary) << "previous\r\n";
   ComputeLuckPillars(Luck(LuckDirection::None, 3));
-  EXPECT_EQ(ReadWhole(folder.path() / "BIGFOR"), "previous\r\n");
+  EXPECT_EQ(folder.Read("BIGFOR"), "previous\r\n");
   EXPECT_TRUE(TextsAt(canvas, 29, 22).empty());
   EXPECT_EQ(TextsAt(canvas, 4, 21), std::vector<std::string>{"-"});
 }

@@ -8,6 +8,7 @@
 #include "base/names.h"
 #include "base/program_folder.h"
 #include "natal/chart_state.h"
+#include "support/temp_folder.h"
 #include "ui/canvas.h"
 
 namespace qm::natal::test {
@@ -64,25 +65,6 @@ inline std::array<std::array<int, 13>, 11> AlmanacStageTable() {
   return table;
 }
 
-// A fresh empty program folder for one test, made the program folder while the value lives.
-class TempProgramFolder {
- public:
-  explicit TempProgramFolder(const std::string& name)
-      : path_(std::filesystem::temp_directory_path() / ("qm_late_" + name)), previous_(ProgramFolder()) {
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-    SetProgramFolder(path_);
-  }
-  ~TempProgramFolder() {
-    SetProgramFolder(previous_);
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-  std::filesystem::path previous_;
-};
+using TempProgramFolder = qm::test::TempFolder;
 
 }  // namespace qm::natal::test
