@@ -9,6 +9,7 @@
 #include "base/number_text.h"
 #include "base/program_folder.h"
 #include "base/record_file.h"
+#include "calendar/calendar_tables.h"
 #include "ui/window_protocol.h"
 
 namespace qm::app {
@@ -61,7 +62,8 @@ std::optional<int> YearOfText(const ui::Control& list) {
 }
 
 // The Gregorian date of a lunar entry; says which field is wrong when there is none: a month
-// the lunar year lacks is the month's fault, a day past that month's end the day's.
+// the lunar year lacks is the month's fault, a day past that month's end the day's, and a
+// date past the last year of the tables the year's.
 std::optional<SolarDate> SolarOfLunar(int year, double month, int day, FieldIndex& wrong) {
   try {
     if (!LunarToSolar(year, month, 1)) {
@@ -69,6 +71,11 @@ std::optional<SolarDate> SolarOfLunar(int year, double month, int day, FieldInde
       return std::nullopt;
     }
     std::optional<SolarDate> solar = LunarToSolar(year, month, day);
+    // The last lunar months of RocYear 120 fall in 2032, past every table of the charts.
+    if (solar && solar->year > kLastRocYear) {
+      wrong = kYear;
+      return std::nullopt;
+    }
     std::optional<LunarDate> back =
         solar ? SolarToLunar(solar->year, solar->month, solar->day) : std::nullopt;
     if (!back || back->year != year || back->month != month || back->day != day) {

@@ -140,6 +140,8 @@ TEST_F(Section1Test, ConvertsALunarDateAndRefusesAMonthOrDayTheYearLacks) {
       {{"73 (1984)", "5", "1", "8", "30"}, "是", DateMessage("月"), ""},
       {{"109 (2020)", "1", "30", "8", "30"}, "否", DateMessage("日"), ""},
       {{"109 (2020)", "1", "31", "8", "30"}, "否", DateMessage("日"), ""},
+      // 十二月 of lunar year 120 begins on 13 January 2032, after the tables end.
+      {{"120 (2031)", "12", "1", "8", "30"}, "否", DateMessage("年"), ""},
   };
   for (const Case& c : cases) {
     std::filesystem::remove(folder / "rec");
