@@ -1,19 +1,10 @@
 #include "base/birth_record.h"
 
+#include "base/ascii_case.h"
 #include "base/failure.h"
 #include "base/field_reader.h"
 
 namespace qm {
-namespace {
-
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return upper;
-}
-
-}  // namespace
 
 BirthRecord ReadBirthRecord(const std::filesystem::path& file) {
   FieldReader reader(file);
@@ -23,8 +14,8 @@ BirthRecord ReadBirthRecord(const std::filesystem::path& file) {
   record.day = reader.NextInt();
   record.hour = reader.NextInt();
   record.minute = reader.NextInt();
-  record.sex = Upper(reader.Next());
-  record.special = Upper(reader.Next());
+  record.sex = AsciiUpper(reader.Next());
+  record.special = AsciiUpper(reader.Next());
   if (record.sex != "M" && record.sex != "F")
     throw Failure("出生資料檔的性別有誤：" + file.filename().string());
   return record;

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "base/ascii_case.h"
+
 namespace qm {
 namespace {
 
@@ -19,13 +21,6 @@ constexpr std::array<std::string_view, 22> kOwnFiles = {
     "END_DAY.DAT", "MID_DAY.DAT", "地支藏干.DAT", "干週行支.DAT", "天干當令.DAT", "納音.DAT",
     "ONE120.DAT",  "PLACE.DAT",  "KING.DAT",  "火星.DAT",   "鈴星.DAT",    "ABCDE.DAT",
     "BIGFOR",      "fortune.PRN", "quillmere",  "uiscript"};
-
-std::string AsciiLower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return lower;
-}
 
 }  // namespace
 
@@ -48,9 +43,9 @@ bool IsUsableRecordName(std::string_view name) {
   if (name.empty() || name == "." || name == "..") return false;
   if (name.find('/') != std::string_view::npos || name.find('\\') != std::string_view::npos)
     return false;
-  std::string lower = AsciiLower(name);
+  std::string upper = AsciiUpper(name);
   for (std::string_view own : kOwnFiles)
-    if (lower == AsciiLower(own)) return false;
+    if (upper == AsciiUpper(own)) return false;
   return true;
 }
 

@@ -1,0 +1,12 @@
+#include "base/ascii_case.h"
+
+namespace qm {
+
+std::string AsciiUpper(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return upper;
+}
+
+}  // namespace qm
