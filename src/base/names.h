@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -35,6 +36,12 @@ constexpr int NextBranch(int branch, int n) { return Cycle(branch + n, 12); }
 
 // The element (1..5) of a stem: 甲乙 木, 丙丁 火, 戊己 土, 庚辛 金, 壬癸 水.
 constexpr int StemElement(int stem) { return (stem + 1) / 2; }
+
+// The element (1..5) of a branch: 寅卯 木, 巳午 火, 丑辰未戌 土, 申酉 金, 亥子 水; 0 for none.
+inline constexpr std::array<int, 13> kBranchElements = {0, 5, 3, 1, 1, 3, 2, 2, 3, 4, 4, 3, 5};
+constexpr int BranchElement(int branch) {
+  return branch >= 1 && branch <= 12 ? kBranchElements[static_cast<std::size_t>(branch)] : 0;
+}
 
 // Exact comparison of a whole text with the names; no number when none is equal.
 std::optional<int> StemFromText(std::string_view text);

@@ -6,8 +6,14 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace qm {
+
+// The month-opening solar term (節) of each Gregorian month 1..12; the 節 of month m opens the
+// month of branch m + 1.
+inline constexpr std::array<std::string_view, 13> kJieNames = {
+    "", "小寒", "立春", "驚蟄", "清明", "立夏", "芒種", "小暑", "立秋", "白露", "寒露", "立冬", "大雪"};
 
 // The twelve month lengths of a RocYear, index 1..12 (index 0 unused); February has 29 days
 // when (RocYear + 1911) Mod 4 = 0.

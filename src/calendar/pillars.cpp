@@ -47,6 +47,11 @@ Pillars& Shared() {
 
 }  // namespace
 
+int MonthStemOf(int yearStem, int monthBranch) {
+  if (yearStem < 1 || yearStem > 10) throw Failure("天干超出範圍：" + std::to_string(yearStem));
+  return NextStem(kTigerMonthStem[yearStem], MonthPosition(monthBranch) - 1);
+}
+
 PillarTables ReadPillarTables() {
   PillarTables tables;
   tables.jieDays = ReadJieDayTable();
@@ -72,7 +77,7 @@ bool IsBeforeJie(const Moment& moment, int jieDay, JieTime jieTime) {
 
 // The year pillar turns at 立春: 1912 from 立春 on is 壬子 (cycle 49), before it 辛亥.
 void ComputeYearPillar(const Moment& moment, const PillarTables& tables, Pillars& pillars) {
-  const CyclePair pair = tables.sixty[Cycle(moment.year + 48, 60)];
+  const CyclePair pair = tables.sixty[YearCycleNumber(moment.year)];
   pillars.YearStem = pair.stem;
   pillars.YearBranch = pair.branch;
   const bool beforeSpring =
@@ -91,8 +96,7 @@ void ComputeMonthPillar(const Moment& moment, const PillarTables& tables, Pillar
                                   JieTimeAt(tables.jieTimes, moment.year, moment.month));
   const int jieMonth = before ? Cycle(moment.month - 1, 12) : moment.month;
   pillars.MonthBranch = NextBranch(jieMonth, 1);
-  pillars.MonthStem =
-      NextStem(kTigerMonthStem[pillars.YearStem], MonthPosition(pillars.MonthBranch) - 1);
+  pillars.MonthStem = MonthStemOf(pillars.YearStem, pillars.MonthBranch);
 }
 
 // The day runs on the unbroken sixty-day count: 1 January 2000 is 戊午.

@@ -22,10 +22,6 @@ constexpr long kMinutesPerDayOfAge = kMinutesPerYearOfAge / 360;
 // A 節 within 1.6666 days (2399.904 minutes) allows the luck to start at ten.
 constexpr long kSpecialLuckMinutes = 16666 * kMinutesPerDay / 10000;
 
-// The 節 of each Gregorian month; the 節 of month g opens the month of branch g + 1.
-constexpr std::array<std::string_view, 13> kJieNames = {
-    "", "小寒", "立春", "驚蟄", "清明", "立夏", "芒種", "小暑", "立秋", "白露", "寒露", "立冬", "大雪"};
-
 struct JieMoment {
   int day = 0, hour = 0, minute = 0;
 };
