@@ -180,6 +180,8 @@ void Form3::cmd_prt2_Click() {
 
 void Form3::cmd_return31_Click() { ui::ReturnToStart(*this); }
 
+void Form3::Form_QueryUnload() { cmd_return31_Click(); }
+
 void Form3::Refuse(std::string_view message) {
   program.MsgBox(message);
   program.windows.Hide(*this);

@@ -32,6 +32,8 @@ class Form3 : public ui::Window {
   void Command9_Click();  // five years later
   void cmd_prt2_Click();
   void cmd_return31_Click();
+  // The close box acts as the return button.
+  void Form_QueryUnload() override;
 
   // The window's variables, in the names the window gives them.
   std::string 檔名1, 檔名;

@@ -25,6 +25,9 @@ class Window {
   virtual void Form_Load() {}
   // The activate step, run when the window becomes active coming from another window.
   virtual void Form_Activate() {}
+  // The title bar's close box: a window that allows it says what closing means (the luck window
+  // returns to the start screen); by default the box does nothing.
+  virtual void Form_QueryUnload() {}
 
   const std::string& Name() const { return name_; }
 

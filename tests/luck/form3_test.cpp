@@ -201,6 +201,13 @@ TEST_F(Form3Test, ReturnClosesTheWindowAndReopeningReadsTheRecordAgain) {
   EXPECT_EQ(Window()->流年1, 94);
 }
 
+TEST_F(Form3Test, TheCloseBoxReturnsAsTheReturnButtonDoes) {
+  Open("rec", 94, 5);
+  program.RunEvent([this] { Window()->Form_QueryUnload(); });
+  EXPECT_EQ(Window(), nullptr);
+  EXPECT_TRUE(StartShown());
+}
+
 TEST_F(Form3Test, AnotherActivationDrawsTheSameStep) {
   Open("rec", 94, 5);
   Click("Command5");
