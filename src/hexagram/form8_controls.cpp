@@ -4,6 +4,7 @@
 
 #include "base/names.h"
 #include "hexagram/form8.h"
+#include "ui/list_items.h"
 
 namespace qm::hexagram {
 namespace {
@@ -31,23 +32,12 @@ ui::Control Make(std::string name, ControlKind kind, std::string text, Place at,
   return c;
 }
 
-std::vector<std::string> Numbers(int first, int last) {
-  std::vector<std::string> items;
-  for (int n = first; n <= last; ++n) items.push_back(std::to_string(n));
-  return items;
-}
-
 // "73 (1984)" .. "120 (2031)".
 std::vector<std::string> YearItems() {
   std::vector<std::string> items;
   for (int year = 73; year <= 120; ++year)
     items.push_back(std::to_string(year) + " (" + std::to_string(year + 1911) + ")");
   return items;
-}
-
-template <std::size_t N>
-std::vector<std::string> NamesOf(const std::array<std::string_view, N>& names) {
-  return {names.begin() + 1, names.end()};
 }
 
 }  // namespace
@@ -89,7 +79,7 @@ void Form8::AddControls() {
     const bool defaultsToZi = i == 3 || i == 5;  // 古月支 and 古日支 start on 子
     Add(Make(pillarLists[i], ControlKind::ComboBox, defaultsToZi ? "子" : "",
              {pillarLefts[i], 7080, 615, 345},
-             stem ? NamesOf(kStemNames) : NamesOf(kBranchNames)));
+             stem ? ui::NameItems(kStemNames) : ui::NameItems(kBranchNames)));
   }
   Add(Make("Command4", ControlKind::Button, "按鈕啟動", {6000, 7080, 1095, 375}));
 
@@ -98,10 +88,10 @@ void Form8::AddControls() {
   Add(Make("Command3", ControlKind::Button, "按鈕啟動", {9600, 6960, 975, 375}));
 
   Add(Make("曆年", ControlKind::ComboBox, "民國/西元", {360, 7560, 1335, 315}, YearItems()));
-  Add(Make("曆月", ControlKind::ComboBox, "月", {1800, 7560, 735, 315}, Numbers(1, 12)));
-  Add(Make("曆日", ControlKind::ComboBox, "日", {2640, 7560, 735, 315}, Numbers(1, 31)));
-  Add(Make("曆時", ControlKind::ComboBox, "時", {3480, 7560, 735, 315}, Numbers(0, 23)));
-  Add(Make("曆分", ControlKind::ComboBox, "分", {4320, 7560, 735, 315}, Numbers(0, 59)));
+  Add(Make("曆月", ControlKind::ComboBox, "月", {1800, 7560, 735, 315}, ui::NumberItems(1, 12)));
+  Add(Make("曆日", ControlKind::ComboBox, "日", {2640, 7560, 735, 315}, ui::NumberItems(1, 31)));
+  Add(Make("曆時", ControlKind::ComboBox, "時", {3480, 7560, 735, 315}, ui::NumberItems(0, 23)));
+  Add(Make("曆分", ControlKind::ComboBox, "分", {4320, 7560, 735, 315}, ui::NumberItems(0, 59)));
   Add(Make("Label8", ControlKind::Label, "存檔檔名", {5160, 7560, 735, 255}));
   Add(Make("newname", ControlKind::TextBox, "", {6000, 7560, 1215, 270}));
   Add(Make("Command2", ControlKind::Button, "按鈕啟動", {7320, 7560, 975, 375}));
