@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 // The chart windows, one include each as they join the program:
+#include "hexagram/form8.h"
 #include "natal/form2.h"
 
 namespace qm::app {
@@ -21,6 +22,7 @@ void RegisterWindows(ui::Program& program) {
   Register<Form1>(program, Form1::kName);
   // The chart windows, one line each as they join the program:
   Register<natal::Form2>(program, natal::Form2::kName);
+  Register<hexagram::Form8>(program, hexagram::Form8::kName);
 }
 
 void StartProgram(ui::Program& program) {

@@ -46,6 +46,8 @@ class Window {
   Font font;
   Canvas canvas;
   Program& program;
+  // The control whose click the title bar's close box raises; empty: the box does nothing.
+  std::string closeBox;
 
  protected:
   void OnClick(std::string name, std::function<void()> handler);

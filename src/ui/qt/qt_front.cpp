@@ -38,6 +38,7 @@ struct QtFront::Impl {
     };
     events.close = [this](Window& window) {
       if (window.Name() == kStartScreen) Run([&window] { window.Click("cmd_quit"); });
+      else if (!window.closeBox.empty()) Run([&window] { window.Click(window.closeBox); });
     };
     return events;
   }
