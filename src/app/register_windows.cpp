@@ -5,6 +5,7 @@
 #include "app/form1.h"
 // The chart windows, one include each as they join the program:
 #include "natal/form2.h"
+#include "ziwei/form7.h"
 
 namespace qm::app {
 namespace {
@@ -21,6 +22,7 @@ void RegisterWindows(ui::Program& program) {
   Register<Form1>(program, Form1::kName);
   // The chart windows, one line each as they join the program:
   Register<natal::Form2>(program, natal::Form2::kName);
+  Register<ziwei::Form7>(program, ziwei::Form7::kName);
 }
 
 void StartProgram(ui::Program& program) {
