@@ -45,8 +45,8 @@ void Form7::Draw() {
   in.sex = 性別;
   ZiWeiChart chart(canvas, std::move(in));
   DrawZiWeiChart(chart);
-  // The natal centre of the working moment is drawn last, into the merged centre of the grid
-  // and the band above it.
+  // Last comes the natal centre (DrawNatalCentre) of the working moment, from
+  // chart.in.pillars, Y初 .. I初 and 性別, into the merged centre of the grid and the band above.
 }
 
 }  // namespace qm::ziwei
