@@ -13,19 +13,12 @@ namespace qm::ziwei {
 struct CellCorner {
   double left = 0, top = 0;
 };
-inline constexpr std::array<CellCorner, 13> kCellCorners = {{{0, 0},
-                                                             {41, 25},
-                                                             {21, 25},
-                                                             {1, 25},
-                                                             {1, 18},
-                                                             {1, 11},
-                                                             {1, 4},
-                                                             {21, 4},
-                                                             {41, 4},
-                                                             {61, 4},
-                                                             {61, 11},
-                                                             {61, 18},
-                                                             {61, 25}}};
+inline constexpr std::array<CellCorner, 13> kCellCorners = {{
+    {0, 0},                                           //
+    {41, 25}, {21, 25}, {1, 25}, {1, 18}, {1, 11},    // 子 丑 寅 卯 辰
+    {1, 4},   {21, 4},  {41, 4}, {61, 4},             // 巳 午 未 申
+    {61, 11}, {61, 18}, {61, 25},                     // 酉 戌 亥
+}};
 
 // The last text line of a cell, one unit above its lower border: its name, stem and branch.
 constexpr double LastLineOf(int cell) { return kCellCorners[cell].top + 6; }
