@@ -6,6 +6,7 @@
 // The chart windows, one include each as they join the program:
 #include "hexagram/form8.h"
 #include "natal/form2.h"
+#include "ziwei/form7.h"
 
 namespace qm::app {
 namespace {
@@ -23,6 +24,7 @@ void RegisterWindows(ui::Program& program) {
   // The chart windows, one line each as they join the program:
   Register<natal::Form2>(program, natal::Form2::kName);
   Register<hexagram::Form8>(program, hexagram::Form8::kName);
+  Register<ziwei::Form7>(program, ziwei::Form7::kName);
 }
 
 void StartProgram(ui::Program& program) {
