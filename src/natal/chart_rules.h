@@ -6,20 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "base/life_stages.h"
 #include "base/names.h"
+#include "base/pillar.h"
+#include "base/utf8.h"
 
 namespace qm::natal {
-
-// A stem (1..10) or branch (1..12) number as it is; a number outside throws qm::Failure.
-int CheckedStem(int stem);
-int CheckedBranch(int branch);
-
-// The stem and branch characters; a number outside the tables throws qm::Failure.
-inline std::string_view StemText(int stem) { return kStemNames[CheckedStem(stem)]; }
-inline std::string_view BranchText(int branch) { return kBranchNames[CheckedBranch(branch)]; }
-
-// The last n characters of a UTF-8 text, the whole text when it is shorter.
-std::string_view LastChars(std::string_view text, std::size_t n);
 
 // The ten-god number of a stem against the day stem, counted from the day stem: 1 for the day
 // stem itself, 2 for the stem after it, ... TenGodNumber(1, 2) == 10.
@@ -56,10 +48,7 @@ constexpr int PrincipalHiddenSlot(int branch) { return kHiddenStemCount[branch] 
 inline constexpr std::array<std::array<double, 3>, 4> kHiddenSlotOffsets = {{
     {0, 0, 0}, {0, 0, 0}, {0, -2, 0}, {2, 0, -2}}};
 
-// The printed word of each stage (the one-character stages padded with two blanks) and the
-// state shown with the day stem's stage.
-inline constexpr std::array<std::string_view, 13> kLifeStageWords = {
-    "", "長生", "沐浴", "冠帶", "建祿", "帝旺", "衰  ", "病  ", "死  ", "墓  ", "絕  ", "胎  ", "養  "};
+// The state shown with the day stem's stage.
 inline constexpr std::array<std::string_view, 13> kDayStageStates = {
     "", "旺", "囚", "旺", "旺", "相", "休", "囚", "死", "死", "死", "囚", "相"};
 

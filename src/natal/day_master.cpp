@@ -8,16 +8,6 @@
 #include "natal/late_steps.h"
 
 namespace qm::natal {
-namespace {
-
-// The element of a branch: 寅卯 木, 巳午 火, 丑辰未戌 土, 申酉 金, 亥子 水.
-constexpr std::array<int, 13> kBranchElement = {0, 5, 3, 1, 1, 3, 2, 2, 3, 4, 4, 3, 5};
-
-// The element that generates element e: 水 for 木, 木 for 火 ...
-constexpr int GeneratingElement(int element) { return Cycle(element - 1, 5); }
-
-}  // namespace
-
 void ComputeDayMasterStrength(Chart& chart) {
   const Pillars& pillars = chart.in.pillars;
   int element = StemElement(pillars.DayStem);
@@ -44,12 +34,12 @@ void ComputeNineImmortals(Chart& chart) {
     int element, weight;
   };
   const std::array<Share, 7> shares = {{{StemElement(p.YearStem), 1},
-                                        {kBranchElement[p.YearBranch], 1},
+                                        {BranchElement(p.YearBranch), 1},
                                         {StemElement(p.MonthStem), 1},
-                                        {kBranchElement[p.MonthBranch], 2},
-                                        {kBranchElement[p.DayBranch], 1},
+                                        {BranchElement(p.MonthBranch), 2},
+                                        {BranchElement(p.DayBranch), 1},
                                         {StemElement(p.HourStem), 1},
-                                        {kBranchElement[p.HourBranch], 1}}};
+                                        {BranchElement(p.HourBranch), 1}}};
   int count = 0;
   for (const Share& share : shares)
     if (share.element == element || share.element == generating) count += share.weight;

@@ -8,7 +8,9 @@
 #include "base/names.h"
 #include "base/number_text.h"
 #include "calendar/calendar.h"
+#include "base/sex_code.h"
 #include "calendar/calendar_tables.h"
+#include "calendar/month_rules.h"
 #include "natal/chart_rules.h"
 #include "natal/late_steps.h"
 
@@ -21,10 +23,6 @@ constexpr long kMinutesPerYearOfAge = 3 * kMinutesPerDay;
 constexpr long kMinutesPerDayOfAge = kMinutesPerYearOfAge / 360;
 // A 節 within 1.6666 days (2399.904 minutes) allows the luck to start at ten.
 constexpr long kSpecialLuckMinutes = 16666 * kMinutesPerDay / 10000;
-
-// The 節 of each Gregorian month; the 節 of month g opens the month of branch g + 1.
-constexpr std::array<std::string_view, 13> kJieNames = {
-    "", "小寒", "立春", "驚蟄", "清明", "立夏", "芒種", "小暑", "立秋", "白露", "寒露", "立冬", "大雪"};
 
 struct JieMoment {
   int day = 0, hour = 0, minute = 0;
@@ -40,10 +38,13 @@ struct JieTables {
   }
 };
 
-LuckDirection DirectionOf(int yearStem, const std::string& sex) {
+LuckDirection DirectionOf(int yearStem, const std::string& sexCode) {
   bool yang = yearStem % 2 == 1;
-  if (sex == "M") return yang ? LuckDirection::Forward : LuckDirection::Backward;
-  if (sex == "F") return yang ? LuckDirection::Backward : LuckDirection::Forward;
+  switch (SexOf(sexCode)) {
+    case Sex::Male: return yang ? LuckDirection::Forward : LuckDirection::Backward;
+    case Sex::Female: return yang ? LuckDirection::Backward : LuckDirection::Forward;
+    case Sex::None: break;
+  }
   return LuckDirection::None;
 }
 

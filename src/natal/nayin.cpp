@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "base/field_reader.h"
+#include "base/life_stages.h"
 #include "base/names.h"
 #include "base/program_folder.h"
 #include "natal/late_steps.h"
@@ -12,10 +13,6 @@ namespace qm::natal {
 namespace {
 
 constexpr int kNayinRecordCount = 60;
-
-// The stage letters of the nayin: those of the stems with 臨 for 建祿.
-constexpr std::array<std::string_view, 13> kNayinStageLetters = {
-    "", "生", "敗", "冠", "臨", "旺", "衰", "病", "死", "墓", "絕", "胎", "養"};
 
 struct NayinRecord {
   double stem = 0, branch = 0, element = 0;

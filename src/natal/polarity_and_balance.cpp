@@ -9,7 +9,6 @@
 #include "base/number_text.h"
 #include "natal/chart_rules.h"
 #include "natal/late_steps.h"
-#include "natal/word_chars.h"
 
 namespace qm::natal {
 namespace {

@@ -1,7 +1,7 @@
 // The stage of each of the ten stems at the month branch, a mark in the strength table.
 #include <string>
 
-#include "base/names.h"
+#include "base/life_stages.h"
 #include "natal/late_steps.h"
 
 namespace qm::natal {
@@ -13,7 +13,7 @@ void ComputeStemStagesAtBranch(Chart& chart) {
   for (int stem = 1; stem <= 10; ++stem)
     for (int stage = 1; stage <= 12; ++stage)
       if (chart.stageBranchTable[stem][stage] == chart.in.pillars.MonthBranch)
-        chart.canvas.PrintAt(at.x, at.y + stem - 1, "(" + std::string(kLifeStageChars[stage]) + ")");
+        chart.canvas.PrintAt(at.x, at.y + stem - 1, "(" + std::string(kStemStageLetters[stage]) + ")");
 }
 
 }  // namespace qm::natal

@@ -8,7 +8,6 @@
 #include "natal/chart_rules.h"
 #include "natal/chart_tables.h"
 #include "natal/early_steps.h"
-#include "natal/word_chars.h"
 
 namespace qm::natal {
 namespace {
