@@ -33,7 +33,7 @@ std::string_view SeasonLabel(int monthBranch) {
   return kSeasonLabels[SeasonOf(CheckedBranch(monthBranch))];
 }
 
-int StageAt(const std::array<StageRow, 11>& table, int stem, int branch) {
+int StageAt(const StageTable& table, int stem, int branch) {
   const StageRow& row = table[CheckedStem(stem)];
   auto found = std::find(row.rbegin(), row.rend() - 1, branch);
   return found == row.rend() - 1 ? 0 : static_cast<int>(row.rend() - found) - 1;

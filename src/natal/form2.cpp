@@ -107,16 +107,16 @@ void Form2::Form_Activate() {
 void Form2::Draw() {
   canvas.Cls();
   InitWorkingDate();
-  natal::ChartInputs inputs;
-  inputs.lunar = SolarToLunar(Y初, M初, D初);
-  inputs.pillars = PillarsOfMoment(Y初, M初, D初, H初, I初);
+  std::optional<LunarDate> lunar = SolarToLunar(Y初, M初, D初);
+  ChartInputs inputs = NatalInputs(PillarsOfMoment(Y初, M初, D初, H初, I初));
+  inputs.lunar = lunar;
   inputs.year = Y初, inputs.month = M初, inputs.day = D初, inputs.hour = H初, inputs.minute = I初;
   inputs.sex = 性別;
   inputs.special = 特運;
   Chart chart(canvas, std::move(inputs));
   DrawPillarChart(chart);
-  relations::PrintPillarRelations(*this, chart.pillarList);
-  stars::PrintSymbolicStars(*this, chart.pillarList, 性別);
+  relations::PrintPillarRelations(*this, chart.StemsThenBranches());
+  stars::PrintSymbolicStars(*this, chart.StemsThenBranches(), 性別);
 }
 
 void Form2::InitWorkingDate() {

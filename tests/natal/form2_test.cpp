@@ -6,7 +6,7 @@
 
 #include "base/program_folder.h"
 #include "natal/form2.h"
-#include "test_late_support.h"
+#include "chart_test_support.h"
 #include "ui/headless_platform.h"
 #include "ui/program.h"
 #include "ui/window_protocol.h"
