@@ -8,6 +8,7 @@
 #include "natal/draw_pillar_chart.h"
 #include "relations/pillar_relations.h"
 #include "stars/symbolic_stars.h"
+#include "ui/control_builders.h"
 #include "ui/program.h"
 #include "ui/window_protocol.h"
 
@@ -16,25 +17,8 @@ namespace {
 
 constexpr ui::Colour kButtonColour = 0xE0E0E0;
 
-ui::Control Button(std::string name, std::string caption, int left, int top, int width,
-                   int height, ui::Font font) {
-  ui::Control c;
-  c.name = std::move(name);
-  c.kind = ui::ControlKind::Button;
-  c.text = std::move(caption);
-  c.left = left, c.top = top, c.width = width, c.height = height;
-  c.font = std::move(font);
-  c.backColor = kButtonColour;
-  return c;
-}
-
-// Runs a drawing; a failure of the program's own kind ends it where it stands, without a word.
-template <class Drawing>
-void StopOnError(Drawing drawing) {
-  try {
-    drawing();
-  } catch (const Failure&) {
-  }
+ui::Control Button(std::string name, std::string caption, ui::Place at, ui::Font font) {
+  return ui::Button(std::move(name), std::move(caption), at, std::move(font), kButtonColour);
 }
 
 }  // namespace
@@ -58,50 +42,32 @@ Form2::Form2(ui::Program& program) : ui::Window(program, std::string(kName)) {
 void Form2::AddControls() {
   const ui::Font kai{"標楷體", 11.25, false};
   const ui::Font small{"細明體", 9.75, false};
-  ui::Control title;
-  title.name = "Label2";
-  title.text = std::string(ui::Program::kTitle);
-  title.left = 240, title.top = 240, title.width = 3255, title.height = 255;
-  title.font = {"標楷體", 14.25, true};
+  ui::Control title = ui::Label("Label2", std::string(ui::Program::kTitle), {240, 240, 3255, 255},
+                                {"標楷體", 14.25, true}, backColor);
   title.foreColor = 0x0000C0;
-  title.backColor = backColor;
   Add(title);
-  Add(Button("cmd_prt", "列印", 3960, 120, 975, 375, kai));
-  Add(Button("cmd_return1", "回主頁", 5160, 120, 975, 375, kai));
-  Add(Button("Command14", "一日", 6600, 120, 615, 255, small));
-  Add(Button("Command13", "一時", 7320, 120, 615, 255, small));
-  ui::Control direction;
-  direction.name = "Label1";
-  direction.text = "<--後 往 前-->";
-  direction.left = 8160, direction.top = 120, direction.width = 1575, direction.height = 255;
-  direction.font = small;
-  direction.backColor = backColor;
-  Add(direction);
-  Add(Button("Command12", "一時", 9720, 120, 615, 255, small));
-  Add(Button("Command11", "一日", 10440, 120, 615, 255, small));
+  Add(Button("cmd_prt", "列印", {3960, 120, 975, 375}, kai));
+  Add(Button("cmd_return1", "回主頁", {5160, 120, 975, 375}, kai));
+  Add(Button("Command14", "一日", {6600, 120, 615, 255}, small));
+  Add(Button("Command13", "一時", {7320, 120, 615, 255}, small));
+  Add(ui::Label("Label1", "<--後 往 前-->", {8160, 120, 1575, 255}, small, backColor));
+  Add(Button("Command12", "一時", {9720, 120, 615, 255}, small));
+  Add(Button("Command11", "一日", {10440, 120, 615, 255}, small));
 }
 
 void Form2::Form_Load() {
   readform1 = 0;
   檔名1 = program.start.f檔名;
-  BirthRecord record;
-  try {
-    record = ReadBirthRecord(ProgramFile(檔名1));
-  } catch (const Failure&) {
-    program.MsgBox(CheckBirthRecord(ProgramFile(檔名1)) == BirthRecordProblem::Missing
-                       ? "找不到出生資料檔：" + 檔名1
-                       : "出生資料檔內容有誤：" + 檔名1);
-    ui::ReturnToStart(*this);
-    return;
-  }
+  std::optional<BirthRecord> record = ui::ReadBirthRecordOrReturn(*this, 檔名1);
+  if (!record) return;
   ui::ShowInPlaceOfStart(*this);
-  Yform1 = record.year, Mform1 = record.month, Dform1 = record.day;
-  Hform1 = record.hour, Iform1 = record.minute;
-  性別form1 = record.sex, 特運form1 = record.special;
+  Yform1 = record->year, Mform1 = record->month, Dform1 = record->day;
+  Hform1 = record->hour, Iform1 = record->minute;
+  性別form1 = record->sex, 特運form1 = record->special;
 }
 
 void Form2::Form_Activate() {
-  StopOnError([this] { Draw(); });
+  ui::StopOnError([this] { Draw(); });
 }
 
 void Form2::Draw() {
@@ -133,8 +99,6 @@ void Form2::InitWorkingDate() {
 
 void Form2::StepBirthDate(Step step) {
   int year = Yform1, month = Mform1, day = Dform1, hour = Hform1;
-  // A broken record's month has no length; its chart was not drawn either.
-  if (month < 1 || month > 12) return;
   // Month ends come from the year being stepped, so 1 March goes back to 29 February only in
   // a leap year.
   auto dayBack = [&] {
