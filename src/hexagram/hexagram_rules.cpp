@@ -103,7 +103,7 @@ TrigramEcho TrigramEchoOf(const Hexagram& primary, const Hexagram& changed,
 }
 
 int SixRelative(int palace, int branch) {
-  return kSixRelatives[kPalaceElement[palace]][kBranchElement[branch]];
+  return kSixRelatives[kPalaceElement[palace]][BranchElement(branch)];
 }
 
 SixLines RelativesOf(int palace, const SixLines& branches) {
@@ -152,7 +152,7 @@ std::array<int, 6> ElementCounts(const Pillars& p) {
   for (int stem : {p.YearStem, p.MonthStem, p.DayStem, p.HourStem})
     if (stem >= 1 && stem <= 10) ++counts[StemElement(stem)];
   for (int branch : {p.YearBranch, p.MonthBranch, p.DayBranch, p.HourBranch})
-    if (branch >= 1 && branch <= 12) ++counts[kBranchElement[branch]];
+    if (int e = BranchElement(branch)) ++counts[e];
   return counts;
 }
 

@@ -87,9 +87,8 @@ inline constexpr std::array<std::string_view, 31> kNayinNames = {
 inline constexpr std::array<std::string_view, 6> kSeasonStateStrings = {
     "", "旺相死囚休", "休旺相死囚", "囚休旺相死", "死囚休旺相", "相死囚休旺"};
 
-// The element (木 1 .. 水 5) of each branch and of each palace. A month's season row above is
-// its branch's element: 寅卯 1, 巳午 2, 丑辰未戌 3, 申酉 4, 亥子 5.
-inline constexpr std::array<int, 13> kBranchElement = {0, 5, 3, 1, 1, 3, 2, 2, 3, 4, 4, 3, 5};
+// The element (木 1 .. 水 5) of each palace; a branch's is base's BranchElement, and a month's
+// season row above is its branch's element.
 inline constexpr std::array<int, 9> kPalaceElement = {0, 4, 4, 2, 1, 1, 5, 3, 3};
 
 inline constexpr std::array<std::string_view, 6> kSixRelativeNames = {

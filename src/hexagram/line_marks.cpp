@@ -6,7 +6,7 @@
 #include "base/number_text.h"
 #include "hexagram/hexagram_chart.h"
 #include "hexagram/hexagram_tables.h"
-#include "natal/word_chars.h"
+#include "base/utf8.h"
 
 namespace qm::hexagram {
 namespace {
@@ -75,8 +75,8 @@ void PrintVoidMarks(ui::Canvas& canvas, const HexagramChart& chart) {
 void PrintSeasonalStates(ui::Canvas& canvas, const HexagramChart& chart) {
   const int month = chart.pillars.MonthBranch;
   if (month < 1 || month > 12) return;
-  const std::string_view states = kSeasonStateStrings[kBranchElement[month]];
-  for (int e = 1; e <= 5; ++e) canvas.PrintAt(35, 3 + e, natal::CharOf(states, e - 1));
+  const std::string_view states = kSeasonStateStrings[BranchElement(month)];
+  for (int e = 1; e <= 5; ++e) canvas.PrintAt(35, 3 + e, CharOf(states, e - 1));
 }
 
 void PrintMonthBreak(ui::Canvas& canvas, const HexagramChart& chart) {
@@ -89,7 +89,7 @@ void PrintMonthBreak(ui::Canvas& canvas, const HexagramChart& chart) {
 void PrintLifeStagesAndVoid(ui::Canvas& canvas, const HexagramChart& chart) {
   canvas.PrintAt(35, 10, "生 祿 旺 墓 絕");
   const int day = chart.pillars.DayBranch;
-  const int element = day >= 1 && day <= 12 ? kBranchElement[day] : 0;
+  const int element = BranchElement(day);
   std::string stages;
   for (int i = 0; i < 5; ++i) {
     if (i > 0) stages += " ";

@@ -1,46 +1,15 @@
 #include "natal/birth_chart_window.h"
 
 #include "base/birth_record.h"
-#include "base/failure.h"
-#include "base/program_folder.h"
-#include "calendar/calendar.h"
-#include "calendar/calendar_tables.h"
+#include "base/roc_year.h"
 #include "ui/program.h"
 #include "ui/window_protocol.h"
 
 namespace qm::natal {
-namespace {
 
-constexpr ui::Colour kButtonColour = 0xE0E0E0;
-
-// Runs a drawing; a failure of the program's own kind ends it where it stands, without a word.
-template <class Drawing>
-void StopOnError(Drawing drawing) {
-  try {
-    drawing();
-  } catch (const Failure&) {
-  }
-}
-
-}  // namespace
-
-ui::Control ChartLabel(std::string name, std::string caption, int left, int top, int width,
-                       int height, ui::Font font, ui::Colour back) {
-  ui::Control c;
-  c.name = std::move(name);
-  c.text = std::move(caption);
-  c.left = left, c.top = top, c.width = width, c.height = height;
-  c.font = std::move(font);
-  c.backColor = back;
-  return c;
-}
-
-ui::Control ChartButton(std::string name, std::string caption, int left, int top, int width,
-                        int height, ui::Font font) {
-  ui::Control c = ChartLabel(std::move(name), std::move(caption), left, top, width, height,
-                             std::move(font), kButtonColour);
-  c.kind = ui::ControlKind::Button;
-  return c;
+ui::Control ChartButton(std::string name, std::string caption, ui::Place at, ui::Font font) {
+  constexpr ui::Colour kButtonColour = 0xE0E0E0;
+  return ui::Button(std::move(name), std::move(caption), at, std::move(font), kButtonColour);
 }
 
 BirthChartWindow::BirthChartWindow(ui::Program& program, std::string name)
@@ -57,24 +26,16 @@ BirthChartWindow::BirthChartWindow(ui::Program& program, std::string name)
 void BirthChartWindow::Form_Load() {
   readform1 = 0;
   檔名1 = program.start.f檔名;
-  BirthRecord record;
-  try {
-    record = ReadBirthRecord(ProgramFile(檔名1));
-  } catch (const Failure&) {
-    program.MsgBox(CheckBirthRecord(ProgramFile(檔名1)) == BirthRecordProblem::Missing
-                       ? "找不到出生資料檔：" + 檔名1
-                       : "出生資料檔內容有誤：" + 檔名1);
-    ui::ReturnToStart(*this);
-    return;
-  }
+  std::optional<BirthRecord> record = ui::ReadBirthRecordOrReturn(*this, 檔名1);
+  if (!record) return;
   ui::ShowInPlaceOfStart(*this);
-  Yform1 = record.year, Mform1 = record.month, Dform1 = record.day;
-  Hform1 = record.hour, Iform1 = record.minute;
-  性別form1 = record.sex, 特運form1 = record.special;
+  Yform1 = record->year, Mform1 = record->month, Dform1 = record->day;
+  Hform1 = record->hour, Iform1 = record->minute;
+  性別form1 = record->sex, 特運form1 = record->special;
 }
 
 void BirthChartWindow::Form_Activate() {
-  StopOnError([this] { Draw(); });
+  ui::StopOnError([this] { Draw(); });
 }
 
 void BirthChartWindow::InitWorkingDate() {
@@ -91,8 +52,6 @@ void BirthChartWindow::InitWorkingDate() {
 
 void BirthChartWindow::StepBirthDate(Step step) {
   int year = Yform1, month = Mform1, day = Dform1, hour = Hform1;
-  // A broken record's month has no length; its chart was not drawn either.
-  if (month < 1 || month > 12) return;
   // Month ends come from the year being stepped, so 1 March goes back to 29 February only in
   // a leap year.
   auto dayBack = [&] {

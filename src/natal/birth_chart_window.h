@@ -5,6 +5,7 @@
 // are such windows; each adds its controls and its drawing.
 #include <string>
 
+#include "ui/control_builders.h"
 #include "ui/window.h"
 
 namespace qm::natal {
@@ -51,10 +52,6 @@ class BirthChartWindow : public ui::Window {
 };
 
 // A button of a chart window, in the windows' button colour.
-ui::Control ChartButton(std::string name, std::string caption, int left, int top, int width,
-                        int height, ui::Font font);
-// A label of a chart window, on the window's background.
-ui::Control ChartLabel(std::string name, std::string caption, int left, int top, int width,
-                       int height, ui::Font font, ui::Colour back);
+ui::Control ChartButton(std::string name, std::string caption, ui::Place at, ui::Font font);
 
 }  // namespace qm::natal

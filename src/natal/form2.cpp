@@ -4,6 +4,7 @@
 #include "natal/draw_pillar_chart.h"
 #include "relations/pillar_relations.h"
 #include "stars/symbolic_stars.h"
+#include "ui/control_builders.h"
 #include "ui/program.h"
 
 namespace qm::natal {
@@ -21,31 +22,31 @@ Form2::Form2(ui::Program& program) : BirthChartWindow(program, std::string(kName
 void Form2::AddControls() {
   const ui::Font kai{"標楷體", 11.25, false};
   const ui::Font small{"細明體", 9.75, false};
-  Add(ChartLabel("Label2", std::string(ui::Program::kTitle), 240, 240, 3255, 255,
+  Add(ui::Label("Label2", std::string(ui::Program::kTitle), {240, 240, 3255, 255},
                  {"標楷體", 14.25, true}, backColor))
       .foreColor = 0x0000C0;
-  Add(ChartButton("cmd_prt", "列印", 3960, 120, 975, 375, kai));
-  Add(ChartButton("cmd_return1", "回主頁", 5160, 120, 975, 375, kai));
-  Add(ChartButton("Command14", "一日", 6600, 120, 615, 255, small));
-  Add(ChartButton("Command13", "一時", 7320, 120, 615, 255, small));
-  Add(ChartLabel("Label1", "<--後 往 前-->", 8160, 120, 1575, 255, small, backColor));
-  Add(ChartButton("Command12", "一時", 9720, 120, 615, 255, small));
-  Add(ChartButton("Command11", "一日", 10440, 120, 615, 255, small));
+  Add(ChartButton("cmd_prt", "列印", {3960, 120, 975, 375}, kai));
+  Add(ChartButton("cmd_return1", "回主頁", {5160, 120, 975, 375}, kai));
+  Add(ChartButton("Command14", "一日", {6600, 120, 615, 255}, small));
+  Add(ChartButton("Command13", "一時", {7320, 120, 615, 255}, small));
+  Add(ui::Label("Label1", "<--後 往 前-->", {8160, 120, 1575, 255}, small, backColor));
+  Add(ChartButton("Command12", "一時", {9720, 120, 615, 255}, small));
+  Add(ChartButton("Command11", "一日", {10440, 120, 615, 255}, small));
 }
 
 void Form2::Draw() {
   canvas.Cls();
   InitWorkingDate();
-  natal::ChartInputs inputs;
-  inputs.lunar = SolarToLunar(Y初, M初, D初);
-  inputs.pillars = PillarsOfMoment(Y初, M初, D初, H初, I初);
+  std::optional<LunarDate> lunar = SolarToLunar(Y初, M初, D初);
+  ChartInputs inputs = NatalInputs(PillarsOfMoment(Y初, M初, D初, H初, I初));
+  inputs.lunar = lunar;
   inputs.year = Y初, inputs.month = M初, inputs.day = D初, inputs.hour = H初, inputs.minute = I初;
   inputs.sex = 性別;
   inputs.special = 特運;
   Chart chart(canvas, std::move(inputs));
   DrawPillarChart(chart);
-  relations::PrintPillarRelations(*this, chart.pillarList);
-  stars::PrintSymbolicStars(*this, chart.pillarList, 性別);
+  relations::PrintPillarRelations(*this, chart.StemsThenBranches());
+  stars::PrintSymbolicStars(*this, chart.StemsThenBranches(), 性別);
 }
 
 }  // namespace qm::natal

@@ -17,7 +17,7 @@ std::array<Column, 4> NatalColumns(const std::array<int, 8>& stemsThenBranches) 
     const int branch = stemsThenBranches[p + 4];
     if (stem < 0 || stem > 10 || branch < 0 || branch > 12)
       throw Failure("干支超出範圍: " + std::to_string(stem) + "," + std::to_string(branch));
-    columns[p] = {kPillarNames[p], stem, branch};
+    columns[p] = {kPillarNames[p], {stem, branch}};
   }
   return columns;
 }

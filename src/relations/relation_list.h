@@ -3,6 +3,7 @@
 // lines it writes.
 #include <string_view>
 
+#include "base/pillar.h"
 #include "ui/canvas.h"
 
 namespace qm::relations {
@@ -12,8 +13,7 @@ namespace qm::relations {
 // family runs over, so the same families serve four pillars or seven.
 struct Column {
   std::string_view name;
-  int stem = 0;
-  int branch = 0;
+  Pillar pillar;
 };
 
 // The lines of one list: the k-th line written at (x, k + 1). A full list leaves out every

@@ -15,7 +15,7 @@ void Along(int firstTenths, int lastTenths, int stepTenths, Draw draw) {
 }
 
 std::string LastTwo(int value) {
-  return std::string(natal::LastChars(std::to_string(value), 2));
+  return std::string(LastChars(std::to_string(value), 2));
 }
 
 }  // namespace

@@ -21,16 +21,16 @@ Form7::Form7(ui::Program& program) : BirthChartWindow(program, std::string(kName
 void Form7::AddControls() {
   const ui::Font kai{"標楷體", 11.25, false};
   const ui::Font small{"細明體", 9.75, false};
-  Add(natal::ChartLabel("Label2", "Quillmere 紫微八字共盤程式", 0, 120, 3855, 255,
+  Add(ui::Label("Label2", "Quillmere 紫微八字共盤程式", {0, 120, 3855, 255},
                         {"標楷體", 14.25, false}, backColor))
       .foreColor = 0x0000C0;
-  Add(natal::ChartButton("Command14", "一日", 7200, 0, 615, 255, small));
-  Add(natal::ChartButton("Command13", "一時", 7920, 0, 615, 255, small));
-  Add(natal::ChartLabel("Label1", "<--後 往 前-->", 8760, 0, 1575, 255, small, backColor));
-  Add(natal::ChartButton("Command12", "一時", 10320, 0, 615, 255, small));
-  Add(natal::ChartButton("Command11", "一日", 11040, 0, 615, 255, small));
-  Add(natal::ChartButton("cmd_return1", "回主頁", 3240, 5400, 975, 375, kai));
-  Add(natal::ChartButton("cmd_prt", "列印", 3240, 5760, 975, 375, kai));
+  Add(natal::ChartButton("Command14", "一日", {7200, 0, 615, 255}, small));
+  Add(natal::ChartButton("Command13", "一時", {7920, 0, 615, 255}, small));
+  Add(ui::Label("Label1", "<--後 往 前-->", {8760, 0, 1575, 255}, small, backColor));
+  Add(natal::ChartButton("Command12", "一時", {10320, 0, 615, 255}, small));
+  Add(natal::ChartButton("Command11", "一日", {11040, 0, 615, 255}, small));
+  Add(natal::ChartButton("cmd_return1", "回主頁", {3240, 5400, 975, 375}, kai));
+  Add(natal::ChartButton("cmd_prt", "列印", {3240, 5760, 975, 375}, kai));
 }
 
 void Form7::Draw() {

@@ -36,7 +36,7 @@ bool DecadesRunForward(int yearStem, const std::string& sex) {
 }
 
 // An age as the decade line shows it: three places, a blank before numbers under 100.
-std::string AgeText(int age) { return std::string(natal::LastChars(RecordNumber(age), 3)); }
+std::string AgeText(int age) { return std::string(LastChars(RecordNumber(age), 3)); }
 
 }  // namespace
 

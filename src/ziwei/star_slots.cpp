@@ -3,7 +3,7 @@
 #include <string>
 
 #include "base/failure.h"
-#include "natal/word_chars.h"
+#include "base/utf8.h"
 #include "ziwei/ziwei_files.h"
 
 namespace qm::ziwei {
@@ -11,8 +11,8 @@ namespace {
 
 void WriteStar(ZiWeiChart& chart, int cell, int slot, int id) {
   const SlotPoint at = chart.slots[cell][slot];
-  chart.canvas.PrintAt(at.x, at.y, natal::CharOf(kStarNames[id], 0));
-  chart.canvas.PrintAt(at.x, at.y + 1, natal::CharOf(kStarNames[id], 1));
+  chart.canvas.PrintAt(at.x, at.y, CharOf(kStarNames[id], 0));
+  chart.canvas.PrintAt(at.x, at.y + 1, CharOf(kStarNames[id], 1));
   chart.stars[cell][slot] = id;
 }
 

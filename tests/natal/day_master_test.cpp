@@ -1,8 +1,8 @@
 // The stem stages at the month branch, the day-master strength and the nine immortals.
 #include <gtest/gtest.h>
 
-#include "natal/late_steps.h"
-#include "test_late_support.h"
+#include "natal/chart_steps.h"
+#include "chart_test_support.h"
 
 namespace qm::natal::test {
 namespace {
@@ -52,7 +52,7 @@ TEST(DayMasterStrength, OwnAndGeneratingElementWeights) {
   for (const Case& t : cases) {
     ui::Canvas canvas;
     Chart chart(canvas, InputsOf({{{1, 1}, {3, 3}, {t.dayStem, 5}, {1, 1}}}));
-    chart.stemWeight = weights;
+    chart.stemWeights.weight = weights;
     chart.monthlyStemWeight[t.dayStem][3] = t.monthlyWeight;
     ComputeDayMasterStrength(chart);
     EXPECT_EQ(ShownTexts(canvas), (std::vector<Shown>{{27, 15, t.strength}, {27, 16, t.standard}}));

@@ -5,8 +5,8 @@
 
 #include "base/failure.h"
 #include "base/field_reader.h"
-#include "natal/late_steps.h"
-#include "test_late_support.h"
+#include "natal/chart_steps.h"
+#include "chart_test_support.h"
 
 namespace qm::natal::test {
 namespace {
@@ -15,9 +15,7 @@ namespace {
 const std::array<std::pair<int, int>, 4> kExample = {{{1, 1}, {3, 3}, {5, 5}, {7, 9}}};
 
 struct NayinChart {
-  explicit NayinChart(std::array<std::pair<int, int>, 4> pillars) : chart(canvas, InputsOf(pillars)) {
-    chart.pillarList = PillarListOf(chart.in);
-  }
+  explicit NayinChart(std::array<std::pair<int, int>, 4> pillars) : chart(canvas, InputsOf(pillars)) {}
   ui::Canvas canvas;
   Chart chart;
 };

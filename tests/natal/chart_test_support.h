@@ -1,5 +1,5 @@
 #pragma once
-// A chart on a plain canvas for the tests of the later natal steps, and what the canvas shows.
+// Charts on a plain canvas for the tests of the natal rules and steps, and what the canvas shows.
 #include <filesystem>
 #include <string>
 #include <tuple>
@@ -7,7 +7,7 @@
 
 #include "base/names.h"
 #include "base/program_folder.h"
-#include "natal/chart_state.h"
+#include "natal/chart.h"
 #include "support/temp_folder.h"
 #include "ui/canvas.h"
 
@@ -37,21 +37,29 @@ inline std::vector<std::string> TextsAt(const ui::Canvas& canvas, double x, doub
 
 // Pillars given as (stem, branch) for year, month, day and hour.
 inline ChartInputs InputsOf(std::array<std::pair<int, int>, 4> pillars) {
-  ChartInputs in;
-  auto& p = in.pillars;
+  Pillars p;
   std::tie(p.YearStem, p.YearBranch) = pillars[0];
   std::tie(p.MonthStem, p.MonthBranch) = pillars[1];
   std::tie(p.DayStem, p.DayBranch) = pillars[2];
   std::tie(p.HourStem, p.HourBranch) = pillars[3];
+  ChartInputs in = NatalInputs(p);
   in.sex = "M";
   in.special = "N";
   return in;
 }
 
-inline std::array<int, 8> PillarListOf(const ChartInputs& in) {
-  const Pillars& p = in.pillars;
-  return {p.YearStem,   p.MonthStem,   p.DayStem,   p.HourStem,
-          p.YearBranch, p.MonthBranch, p.DayBranch, p.HourBranch};
+// The same with the life palace 丙寅.
+inline ChartInputs PillarsWithPalace(std::array<std::pair<int, int>, 4> pillars) {
+  ChartInputs in = InputsOf(pillars);
+  in.lifePalace = {3, 3};
+  return in;
+}
+
+// The four natal pillars of pillars given as (stem, branch).
+inline std::array<Pillar, 4> NatalOf(std::array<std::pair<int, int>, 4> pillars) {
+  std::array<Pillar, 4> natal;
+  for (std::size_t i = 0; i < 4; ++i) natal[i] = {pillars[i].first, pillars[i].second};
+  return natal;
 }
 
 // The twelve stages of every stem as the almanac has them: yang stems run forward from 長生

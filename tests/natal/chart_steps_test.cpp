@@ -5,8 +5,8 @@
 #include <fstream>
 
 #include "base/failure.h"
-#include "natal/early_steps.h"
-#include "early_support.h"
+#include "natal/chart_steps.h"
+#include "chart_test_support.h"
 
 namespace qm::natal::test {
 namespace {
@@ -19,6 +19,13 @@ ChartInputs Birth1984() {
   in.year = 73, in.month = 5, in.day = 12, in.hour = 8, in.minute = 30;
   in.lunar = LunarDate{73, 4, 12, "0"};
   return in;
+}
+
+// The header as the natal chart window prints it.
+void PrintBirthHeader(Chart& chart) {
+  ClearToScale(chart);
+  PrintSex(chart);
+  PrintBirthDates(chart);
 }
 
 struct Steps : ::testing::Test {
@@ -61,7 +68,8 @@ TEST_F(Steps, HeaderShowsMaleOnlyForUpperCaseMAndNoLunarLineWithoutALunarDate) {
 TEST_F(Steps, PillarsStandInTheirColumnsWithTheLifePalace) {
   Chart& c = Make(Birth1984());
   PrintPillars(c);
-  EXPECT_EQ(c.pillarList, (std::array<int, 8>{1, 6, 3, 9, 1, 6, 7, 5}));
+  PrintLifePalace(c);
+  EXPECT_EQ(c.StemsThenBranches(), (std::array<int, 8>{1, 6, 3, 9, 1, 6, 7, 5}));
   EXPECT_EQ(ShownTexts(canvas), (std::vector<Shown>{{77, 8, "甲"}, {77, 9, "子"},
                                                    {70, 8, "己"}, {70, 9, "巳"},
                                                    {63, 8, "丙"}, {63, 9, "午"},
@@ -71,7 +79,7 @@ TEST_F(Steps, PillarsStandInTheirColumnsWithTheLifePalace) {
 
 TEST_F(Steps, PillarsRefuseAStemOutsideTheTen) {
   ChartInputs in = Birth1984();
-  in.pillars.HourStem = 11;
+  in.columns[3].pillar.stem = 11;
   EXPECT_THROW(PrintPillars(Make(std::move(in))), Failure);
 }
 
@@ -84,7 +92,6 @@ TEST_F(Steps, SeasonalStatesOfTheStemsInTheBirthMonth) {
   EXPECT_EQ(ShownTexts(canvas), (std::vector<Shown>{{77, 5, "木"}, {70, 5, "土"}, {63, 5, "火"},
                                                    {56, 5, "水"}, {77, 6, "休"}, {70, 6, "相"},
                                                    {63, 6, "旺"}, {56, 6, "囚"}}));
-  EXPECT_EQ(c.monthStateSeason, 2);
 }
 
 TEST_F(Steps, HiddenStemsStandByTheirCountAroundTheColumn) {
@@ -102,9 +109,9 @@ TEST_F(Steps, HiddenStemsStandByTheirCountAroundTheColumn) {
                                 {58, 11, "丙"}, {58, 12, "火"}, {58, 13, ".2"},
                                 {56, 11, "甲"}, {56, 12, "木"}, {56, 13, ".6"},
                                 {54, 11, "戊"}, {54, 12, "土"}, {54, 13, ".2"}}));
-  EXPECT_EQ(c.pillarHiddenStems[0][0].text, "癸水");
-  EXPECT_EQ(c.pillarHiddenStems[0][1].text, "");
-  EXPECT_EQ(c.pillarHiddenStems[3][2].text, "戊土");
+  EXPECT_EQ(HiddenStemsOf(c.branchHiddenStems, 1)[0].text, "癸水");
+  EXPECT_EQ(HiddenStemsOf(c.branchHiddenStems, 1)[1].text, "");
+  EXPECT_EQ(HiddenStemsOf(c.branchHiddenStems, 3)[2].text, "戊土");
 }
 
 TEST_F(Steps, TenGodsOfTheStemsAndTheDayMasterMark) {
@@ -175,17 +182,17 @@ TEST_F(Steps, AStageOfDecayShowsRestAndABlankSecondRow) {
   EXPECT_EQ(At(68, 10), Texts{" (冬寒)"});
 }
 
-TEST_F(Steps, ALayoutMovesTheItemsAndSwitchesTheHeaderParts) {
+TEST_F(Steps, AnotherWindowRunsItsOwnStepsInItsOwnLayout) {
+  // A window without the dates and the life palace, which does not clear the window.
   ChartLayout layout;
-  layout.clearAndScale = false;
-  layout.dateLines = false;
-  layout.columns = {70, 60, 50, 40};
   layout.rows.stem = 1;
   layout.strengthTableShift = {0, 10};
+  ChartInputs in = Birth1984();
+  in.columns = NatalColumns(PillarsOfMoment(73, 5, 12, 8, 30), {70, 60, 50, 40});
   canvas.PrintAt(1, 1, "kept");
-  Chart& c = chart.emplace(canvas, Birth1984(), layout);
-  for (auto step : {PrintBirthHeader, PrintPillars, ComputeSeasonalStates, ComputeHiddenStems,
-                    CountStems, ComputeStemWeights})
+  Chart& c = chart.emplace(canvas, in, layout);
+  for (auto step : {PrintSex, PrintPillars, ComputeSeasonalStates, ComputeHiddenStems, CountStems,
+                    ComputeStemWeights})
     step(c);
   EXPECT_EQ(At(1, 1), Texts{"kept"});
   EXPECT_EQ(At(32, 21).at(0), "男");
@@ -194,6 +201,36 @@ TEST_F(Steps, ALayoutMovesTheItemsAndSwitchesTheHeaderParts) {
   EXPECT_EQ(At(70, 11), Texts{"癸"});  // 子 of the year shows its one stem at the year column
   EXPECT_EQ(At(5, 14), Texts{"甲"});   // the strength table ten rows lower
   EXPECT_EQ(At(22, 25), Texts{"10.73"});
+}
+
+TEST_F(Steps, TheColumnStepsRunOverSevenColumnsWithTheNatalFourAsTheChart) {
+  // 年 月 日 時 of 1984-05-12 08:30, then 運 丁卯, 歲 甲午, 流月 己巳, as the luck window lists
+  // them, each showing only its hidden stems and its stage word.
+  ChartInputs in = Birth1984();
+  in.columns.push_back({{4, 4}, 49, "運"});
+  in.columns.push_back({{1, 7}, 42, "歲"});
+  in.columns.push_back({{6, 6}, 35, "流月"});
+  ChartLayout layout;
+  layout.rows.hiddenStemLastChar = layout.rows.hiddenStemWeight = layout.rows.stageState = std::nullopt;
+  layout.seasonLabel = std::nullopt;
+  Chart& c = chart.emplace(canvas, in, layout);
+  for (auto step : {PrintPillars, ComputeHiddenStems, ComputeTenGods, ComputeTwelveStages, CountStems})
+    step(c);
+  EXPECT_EQ(At(49, 8), Texts{"丁"});
+  EXPECT_EQ(At(35, 9), Texts{"巳"});
+  EXPECT_EQ(At(49, 11), Texts{"乙"});  // 卯 hides 乙 alone
+  EXPECT_TRUE(At(49, 12).empty());
+  // Against the 丙 day: 丁 is 劫財, 甲 偏印; the day column keeps 命 over 主.
+  EXPECT_EQ(At(49, 2), Texts{"劫"});
+  EXPECT_EQ(At(42, 3), Texts{"印"});
+  EXPECT_EQ(At(63, 2), Texts{"命"});
+  // 丙 at 午 is 帝旺 in 時 ... and in 歲; at 卯 沐浴.
+  EXPECT_EQ(At(42, 17), Texts{"帝"});
+  EXPECT_EQ(At(49, 17), Texts{"沐"});
+  EXPECT_TRUE(At(48, 16).empty());
+  EXPECT_TRUE(At(68, 10).empty());
+  // The counts are the natal four's alone: 丁 only from the 午 day branch, not from 運.
+  EXPECT_EQ(c.stemCounts.full[4], 1);
 }
 
 TEST_F(Steps, AMissingTableStopsTheStepBeforeItPrints) {

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "natal/late_steps.h"
-#include "test_late_support.h"
+#include "natal/chart_steps.h"
+#include "chart_test_support.h"
 
 namespace qm::natal::test {
 namespace {
@@ -18,9 +18,14 @@ struct LuckPillarCase : ::testing::Test {
     in.month = 5;
     in.day = 12;
     chart.emplace(canvas, in);
-    chart->luckDirection = direction;
-    chart->luckStartAge = startAge;
+    chart->luckStart.direction = direction;
+    chart->luckStart.age = startAge;
     return *chart;
+  }
+  // The luck pillars and the luck record, as the natal chart window runs them.
+  void Draw(Chart& c) {
+    ComputeLuckPillars(c);
+    WriteLuckRecord(c);
   }
   std::vector<std::string> Ages() {
     std::vector<std::string> ages;
@@ -37,7 +42,7 @@ struct LuckPillarCase : ::testing::Test {
 };
 
 TEST_F(LuckPillarCase, ForwardPillarsAgesAndRecord) {
-  ComputeLuckPillars(Luck(LuckDirection::Forward, 41.0 / 12));
+  Draw(Luck(LuckDirection::Forward, 41.0 / 12));
   EXPECT_EQ(folder.Read("BIGFOR"),
             "73,5,12, 5, 3.41666666666667, 6, 6, 7, 7, 8, 8, 9, 9, 10, 10, 1, 11, 2, 12, 3, 1, 4, 2,"
             " 5, 3, 6, 4\r\n");
@@ -54,7 +59,7 @@ TEST_F(LuckPillarCase, ForwardPillarsAgesAndRecord) {
 }
 
 TEST_F(LuckPillarCase, BackwardFromTenReachesAHundred) {
-  ComputeLuckPillars(Luck(LuckDirection::Backward, 10));
+  Draw(Luck(LuckDirection::Backward, 10));
   EXPECT_EQ(folder.Read("BIGFOR"),
             "73,5,12, 5, 10, 6, 6, 5, 5, 4, 4, 3, 3, 2, 2, 1, 1, 10, 12, 9, 11, 8, 10, 7, 9, 6,"
             " 8\r\n");
@@ -76,7 +81,7 @@ TEST_F(LuckPillarCase, AgesRoundHalfUpToTheNextYear) {
   };
   for (const Case& t : cases) {
     canvas.Cls();
-    ComputeLuckPillars(Luck(LuckDirection::Forward, t.startAge));
+    Draw(Luck(LuckDirection::Forward, t.startAge));
     std::vector<std::string> ages = Ages();
     EXPECT_EQ(ages, t.ages);
   }
@@ -84,15 +89,14 @@ TEST_F(LuckPillarCase, AgesRoundHalfUpToTheNextYear) {
 
 TEST_F(LuckPillarCase, NoDirectionWritesNoPillarsAndKeepsThePreviousRecord) {
   std::ofstream(folder.path() / "BIGFOR", std::ios::binary) << "previous\r\n";
-  ComputeLuckPillars(Luck(LuckDirection::None, 3));
+  Draw(Luck(LuckDirection::None, 3));
   EXPECT_EQ(folder.Read("BIGFOR"), "previous\r\n");
   EXPECT_TRUE(TextsAt(canvas, 29, 22).empty());
   EXPECT_EQ(TextsAt(canvas, 4, 21), std::vector<std::string>{"-"});
 }
 
-TEST_F(LuckPillarCase, RecordLeftOutWhereTheLayoutSaysSo) {
+TEST_F(LuckPillarCase, AWindowWithoutTheRecordStepWritesNoRecord) {
   Chart& c = Luck(LuckDirection::Forward, 3);
-  c.layout.late.writeLuckRecord = false;
   ComputeLuckPillars(c);
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "BIGFOR"));
   EXPECT_EQ(TextsAt(canvas, 29, 22), std::vector<std::string>{"庚"});

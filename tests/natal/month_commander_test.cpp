@@ -1,8 +1,8 @@
 // The month commander ending the birth line, by the whole days since the month's 節.
 #include <gtest/gtest.h>
 
-#include "natal/late_steps.h"
-#include "test_late_support.h"
+#include "natal/chart_steps.h"
+#include "chart_test_support.h"
 
 namespace qm::natal::test {
 namespace {
@@ -35,9 +35,9 @@ TEST(MonthCommander, EachPeriodOfEachMonth) {
   for (const Case& t : cases) {
     SCOPED_TRACE(std::to_string(t.jie) + " " + std::to_string(t.minutes));
     ui::Canvas canvas;
-    Chart chart(canvas, {});
-    chart.previousJie = {t.jie, 73};
-    chart.minutesSincePreviousJie = t.minutes;
+    Chart chart(canvas, InputsOf({{{1, 1}, {1, 1}, {1, 1}, {1, 1}}}));
+    chart.luckStart.previousJie = {t.jie, 73};
+    chart.luckStart.minutesSincePreviousJie = t.minutes;
     canvas.PrintAt(1, 19, "生於…日 ");
     PrintMonthCommander(chart);
     EXPECT_EQ(TextsAt(canvas, 1, 19), std::vector<std::string>{std::string("生於…日 ") + t.text});

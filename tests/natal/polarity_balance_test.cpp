@@ -1,15 +1,14 @@
 // The polarity mark, the stage pairs, the pillar scores and the yin-yang balance.
 #include <gtest/gtest.h>
 
-#include "natal/late_steps.h"
-#include "test_late_support.h"
+#include "natal/chart_steps.h"
+#include "chart_test_support.h"
 
 namespace qm::natal::test {
 namespace {
 
 struct ChartOnCanvas {
   explicit ChartOnCanvas(std::array<std::pair<int, int>, 4> pillars) : chart(canvas, InputsOf(pillars)) {
-    chart.pillarList = PillarListOf(chart.in);
     chart.stageBranchTable = AlmanacStageTable();
   }
   ui::Canvas canvas;

@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "base/failure.h"
-#include "natal/late_steps.h"
-#include "test_late_support.h"
+#include "natal/chart_steps.h"
+#include "chart_test_support.h"
 
 namespace qm::natal::test {
 namespace {
@@ -54,12 +54,12 @@ TEST_F(LuckCase, BirthAtTheJieMinuteCountsAsAfterIt) {
   // 5 May 10:30, exactly 立夏; a 甲 year girl runs backward from 0 days.
   Chart& c = Birth(5, 5, 10, 30, "F", 6, 6);
   ComputeLuckStart(c);
-  EXPECT_EQ(c.previousJie.month, 5);
-  EXPECT_EQ(c.nextJie.month, 6);
-  EXPECT_EQ(c.minutesSincePreviousJie, 0);
-  EXPECT_EQ(c.minutesToNextJie, 31 * 1440);
-  EXPECT_EQ(c.luckDirection, LuckDirection::Backward);
-  EXPECT_EQ(c.luckStartAge, 0);
+  EXPECT_EQ(c.luckStart.previousJie.month, 5);
+  EXPECT_EQ(c.luckStart.nextJie.month, 6);
+  EXPECT_EQ(c.luckStart.minutesSincePreviousJie, 0);
+  EXPECT_EQ(c.luckStart.minutesToNextJie, 31 * 1440);
+  EXPECT_EQ(c.luckStart.direction, LuckDirection::Backward);
+  EXPECT_EQ(c.luckStart.age, 0);
   EXPECT_EQ(At(1, 18), "出生0年0個月又0天上運");
   EXPECT_EQ(At(1, 17), "逢甲己之年立夏後0日交脫");
   EXPECT_EQ(At(1, 19), "生於芒種前31日立夏後0日 ");
@@ -71,11 +71,11 @@ TEST_F(LuckCase, OneMinuteBeforeTheJie) {
   // 9 years, 11 months and 29.92 days, shown as 30 days.
   Chart& c = Birth(5, 5, 10, 29, "F", 5, 5);
   ComputeLuckStart(c);
-  EXPECT_EQ(c.previousJie.month, 4);
-  EXPECT_EQ(c.nextJie.month, 5);
-  EXPECT_EQ(c.minutesToNextJie, 1);
-  EXPECT_EQ(c.minutesSincePreviousJie, 30 * 1440 - 1);
-  EXPECT_DOUBLE_EQ(c.luckStartAge, 43199.0 / 4320);
+  EXPECT_EQ(c.luckStart.previousJie.month, 4);
+  EXPECT_EQ(c.luckStart.nextJie.month, 5);
+  EXPECT_EQ(c.luckStart.minutesToNextJie, 1);
+  EXPECT_EQ(c.luckStart.minutesSincePreviousJie, 30 * 1440 - 1);
+  EXPECT_DOUBLE_EQ(c.luckStart.age, 43199.0 / 4320);
   EXPECT_EQ(At(1, 18), "出生9年11個月又30天上運");
   // The change falls 11 months and 59 days on, 29 days after 清明 ten years on: 甲 again.
   EXPECT_EQ(At(1, 17), "逢甲己之年清明後29日交脫");
@@ -87,9 +87,9 @@ TEST_F(LuckCase, ForwardLuckCountsTheDaysAhead) {
   // and 2 months.
   Chart& c = Birth(5, 20, 22, 30, "M", 6, 6);
   ComputeLuckStart(c);
-  EXPECT_EQ(c.luckDirection, LuckDirection::Forward);
-  EXPECT_EQ(c.minutesToNextJie, 15 * 1440 + 720);
-  EXPECT_DOUBLE_EQ(c.luckStartAge, 15.5 / 3);
+  EXPECT_EQ(c.luckStart.direction, LuckDirection::Forward);
+  EXPECT_EQ(c.luckStart.minutesToNextJie, 15 * 1440 + 720);
+  EXPECT_DOUBLE_EQ(c.luckStart.age, 15.5 / 3);
   EXPECT_EQ(At(1, 18), "出生5年2個月又0天上運");
   EXPECT_EQ(At(1, 19), "生於芒種前15.5日立夏後15.5日 ");
 }
@@ -98,23 +98,23 @@ TEST_F(LuckCase, JanuaryBeforeTheSmallColdCountsFromDecemberBefore) {
   // 3 January 12:00: 大雪 of the year before, 29 days and 90 minutes back, 1.9375 days ahead.
   Chart& c = Birth(1, 3, 12, 0, "F", 3, 1);
   ComputeLuckStart(c);
-  EXPECT_EQ(c.previousJie.month, 12);
-  EXPECT_EQ(c.previousJie.year, 72);
-  EXPECT_EQ(c.nextJie.month, 1);
-  EXPECT_EQ(c.nextJie.year, 73);
-  EXPECT_EQ(c.minutesSincePreviousJie, 29 * 1440 + 90);
-  EXPECT_EQ(c.minutesToNextJie, 2 * 1440 - 90);
+  EXPECT_EQ(c.luckStart.previousJie.month, 12);
+  EXPECT_EQ(c.luckStart.previousJie.year, 72);
+  EXPECT_EQ(c.luckStart.nextJie.month, 1);
+  EXPECT_EQ(c.luckStart.nextJie.year, 73);
+  EXPECT_EQ(c.luckStart.minutesSincePreviousJie, 29 * 1440 + 90);
+  EXPECT_EQ(c.luckStart.minutesToNextJie, 2 * 1440 - 90);
   EXPECT_EQ(At(1, 19), "生於小寒前1.9日大雪後29日 ");
 }
 
 TEST_F(LuckCase, DecemberAfterTheGreatSnowLooksToJanuaryAfter) {
   Chart& c = Birth(12, 20, 10, 30, "M", 3, 1);
   ComputeLuckStart(c);
-  EXPECT_EQ(c.previousJie.month, 12);
-  EXPECT_EQ(c.previousJie.year, 73);
-  EXPECT_EQ(c.nextJie.month, 1);
-  EXPECT_EQ(c.nextJie.year, 74);
-  EXPECT_EQ(c.minutesToNextJie, 16 * 1440);
+  EXPECT_EQ(c.luckStart.previousJie.month, 12);
+  EXPECT_EQ(c.luckStart.previousJie.year, 73);
+  EXPECT_EQ(c.luckStart.nextJie.month, 1);
+  EXPECT_EQ(c.luckStart.nextJie.year, 74);
+  EXPECT_EQ(c.luckStart.minutesToNextJie, 16 * 1440);
 }
 
 TEST_F(LuckCase, SpecialStartWithinOnePointSixSixSixSixDays) {
@@ -136,10 +136,10 @@ TEST_F(LuckCase, SpecialStartWithinOnePointSixSixSixSixDays) {
     // A 甲 year boy runs forward, so the 立夏 side is the one his own start does not use.
     Chart& c = Birth(t.month, t.day, t.hour, t.minute, "M", 6, 6, t.special);
     ComputeLuckStart(c);
-    double ordinary = c.minutesToNextJie / 4320.0;
-    EXPECT_DOUBLE_EQ(c.luckStartAge, t.atTen ? 10 : ordinary);
+    double ordinary = c.luckStart.minutesToNextJie / 4320.0;
+    EXPECT_DOUBLE_EQ(c.luckStart.age, t.atTen ? 10 : ordinary);
     EXPECT_EQ(At(1, 20), t.atTen ? "借十歲起運" : "");
-    EXPECT_EQ(c.startYears, static_cast<int>(c.minutesToNextJie / 4320));
+    EXPECT_EQ(c.luckStart.years, static_cast<int>(c.luckStart.minutesToNextJie / 4320));
   }
 }
 
@@ -147,7 +147,7 @@ TEST_F(LuckCase, StartLineKeepsTheOrdinaryStartUnderTheSpecialRule) {
   // 3 June 22:30 with "Y": 1.5 days ahead, and a 甲 year girl counts back 29.5 days to 立夏.
   Chart& c = Birth(6, 3, 22, 30, "F", 6, 6, "Y");
   ComputeLuckStart(c);
-  EXPECT_EQ(c.luckStartAge, 10);
+  EXPECT_EQ(c.luckStart.age, 10);
   EXPECT_EQ(At(1, 18), "出生9年10個月又0天上運");
   EXPECT_EQ(At(1, 20), "借十歲起運");
 }
