@@ -32,8 +32,6 @@ constexpr std::array<DateField, 5> kDateFields = {{
 
 constexpr std::string_view kRefusedName = "檔名不合用，請重新輸入";
 constexpr std::string_view kWriteFailed = "無法寫入出生資料檔";
-constexpr std::string_view kRecordMissing = "找不到出生資料檔：";
-constexpr std::string_view kRecordMalformed = "出生資料檔內容有誤：";
 
 std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
@@ -178,16 +176,9 @@ bool Form1::TestOldRecord() {
     program.MsgBox(kRefusedName);
     return false;
   }
-  switch (CheckBirthRecord(ProgramFile(name))) {
-    case BirthRecordProblem::None:
-      return true;
-    case BirthRecordProblem::Missing:
-      program.MsgBox(std::string(kRecordMissing) + name);
-      return false;
-    case BirthRecordProblem::Malformed:
-      program.MsgBox(std::string(kRecordMalformed) + name);
-      return false;
-  }
+  BirthRecordProblem problem = CheckBirthRecord(ProgramFile(name));
+  if (problem == BirthRecordProblem::None) return true;
+  program.MsgBox(BirthRecordMessage(problem, name));
   return false;
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/form1.h"
 #include "base/names.h"
+#include "ui/control_builders.h"
 
 namespace qm::app {
 namespace {
@@ -28,46 +29,24 @@ const ui::Font kButtonFont{"新細明體", 9};
 const ui::Font kBigButtonFont{"新細明體", 12};
 const ui::Font kQuitFont{"標楷體", 14.25};
 
-struct Place {
-  int left, top, width, height;
-};
-
-ui::Control Make(std::string name, ControlKind kind, std::string text, Place at, ui::Font font,
-                 ui::Colour back) {
-  ui::Control c;
-  c.name = std::move(name);
-  c.kind = kind;
-  c.text = std::move(text);
-  c.left = at.left;
-  c.top = at.top;
-  c.width = at.width;
-  c.height = at.height;
-  c.font = std::move(font);
-  c.backColor = back;
-  return c;
-}
+using ui::Button;
+using ui::MakeControl;
+using ui::Place;
 
 ui::Control Label(std::string name, std::string caption, Place at, ui::Font font = kLabelFont) {
-  return Make(std::move(name), ControlKind::Label, std::move(caption), at, std::move(font),
-              kScreenBack);
+  return ui::Label(std::move(name), std::move(caption), at, std::move(font), kScreenBack);
 }
 
 ui::Control List(std::string name, std::string text, std::vector<std::string> items, Place at,
                  ui::Font font = kListFont) {
-  ui::Control c = Make(std::move(name), ControlKind::ComboBox, std::move(text), at,
+  ui::Control c = MakeControl(std::move(name), ControlKind::ComboBox, std::move(text), at,
                        std::move(font), ui::kWhite);
   c.items = std::move(items);
   return c;
 }
 
-ui::Control Button(std::string name, std::string caption, Place at, ui::Font font,
-                   ui::Colour back) {
-  return Make(std::move(name), ControlKind::Button, std::move(caption), at, std::move(font),
-              back);
-}
-
 ui::Control TextBox(std::string name, Place at) {
-  return Make(std::move(name), ControlKind::TextBox, "", at, kBoxFont, ui::kWhite);
+  return MakeControl(std::move(name), ControlKind::TextBox, "", at, kBoxFont, ui::kWhite);
 }
 
 std::vector<std::string> Numbers(int first, int last) {
@@ -203,7 +182,7 @@ void Form1::AddControls() {
 
   // Bottom row.
   ui::Control option =
-      Make("Option1", ControlKind::OptionButton, "六爻卦占卜", {480, 7920, 1575, 495},
+      MakeControl("Option1", ControlKind::OptionButton, "六爻卦占卜", {480, 7920, 1575, 495},
            kBigButtonFont, kPinkBack);
   Add(option);
   Add(Button("cmd_quit", "結束本程式", {8880, 7920, 1815, 615}, kQuitFont, kYellowBack));

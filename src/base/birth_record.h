@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace qm {
 
@@ -19,12 +20,17 @@ struct BirthRecord {
 // Why a record could not be read, for the start screen's message.
 enum class BirthRecordProblem { None, Missing, Malformed };
 
-// Reads the seven fields of a birth record. Throws qm::Failure when the file is missing, holds
-// fewer than seven fields, a date field that is not a whole number, or a SexCode that is not
-// M or F in either case. The sex and the flag come back in upper case.
+// Reads the seven fields of a birth record and checks each as the start screen checks its entry:
+// RocYear 1..120, month 1..12, a day within the month, hour 0..23, minute 0..59, SexCode M or F
+// and flag Y or N in either case. Throws qm::Failure when the file is missing, holds fewer than
+// seven fields, or any field is out of these ranges. The sex and the flag come back in upper case.
 BirthRecord ReadBirthRecord(const std::filesystem::path& file);
 
 // The reason ReadBirthRecord would fail on this file, or None.
 BirthRecordProblem CheckBirthRecord(const std::filesystem::path& file);
+
+// What a window says of a record it cannot read: "找不到出生資料檔：" or "出生資料檔內容有誤："
+// followed by the record's name.
+std::string BirthRecordMessage(BirthRecordProblem problem, std::string_view name);
 
 }  // namespace qm

@@ -11,8 +11,25 @@
 namespace qm {
 namespace {
 
+// The field rules, shared by the general reader and the fast path for plain whole numbers:
+// blanks and line ends before a field are passed over, a field ends at "," or at a line end
+// (CR LF or LF) or at the end of the text, and the next field begins after that separator.
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool EndsField(const char* p, const char* end) { return p == end || *p == ',' || IsLineEnd(*p); }
+
+const char* FieldStart(const char* p, const char* end) {
+  while (p < end && (IsBlank(*p) || IsLineEnd(*p))) ++p;
+  return p;
+}
+
+const char* AfterSeparator(const char* p, const char* end) {
+  if (p < end) {
+    if (*p == '\r' && p + 1 < end && p[1] == '\n') ++p;
+    ++p;
+  }
+  return p;
+}
 
 }  // namespace
 
@@ -46,9 +63,8 @@ FieldReader FieldReader::FromText(std::string text, std::string name) {
 }
 
 bool FieldReader::AtEnd() const {
-  std::size_t p = pos_;
-  while (p < text_.size() && (IsBlank(text_[p]) || IsLineEnd(text_[p]))) ++p;
-  return p >= text_.size();
+  const char* end = text_.data() + text_.size();
+  return FieldStart(text_.data() + pos_, end) >= end;
 }
 
 std::string_view FieldReader::Next() {
@@ -56,21 +72,16 @@ std::string_view FieldReader::Next() {
   // keep the scan in registers: the tables are read whole at every call.
   const char* const begin = text_.data();
   const char* const end = begin + text_.size();
-  const char* p = begin + pos_;
-  while (p < end && (IsBlank(*p) || IsLineEnd(*p))) ++p;
+  const char* p = FieldStart(begin + pos_, end);
   if (p >= end) {
     pos_ = text_.size();
     throw Failure("檔案內容不足：" + name_);
   }
   const char* const start = p;
-  while (p < end && *p != ',' && !IsLineEnd(*p)) ++p;
+  while (!EndsField(p, end)) ++p;
   const char* last = p;
   while (last > start && IsBlank(last[-1])) --last;
-  if (p < end) {
-    if (*p == '\r' && p + 1 < end && p[1] == '\n') ++p;
-    ++p;
-  }
-  pos_ = static_cast<std::size_t>(p - begin);
+  pos_ = static_cast<std::size_t>(AfterSeparator(p, end) - begin);
   return std::string_view(start, static_cast<std::size_t>(last - start));
 }
 
@@ -99,9 +110,7 @@ int FieldReader::NextInt() {
   // goes through the general field and number readers from the same place.
   const char* const begin = text_.data();
   const char* const end = begin + text_.size();
-  const char* p = begin + pos_;
-  while (p < end && (IsBlank(*p) || IsLineEnd(*p))) ++p;
-  const char* q = p;
+  const char* q = FieldStart(begin + pos_, end);
   bool negative = q < end && *q == '-';
   if (q < end && (*q == '-' || *q == '+')) ++q;
   const char* digits = q;
@@ -109,12 +118,8 @@ int FieldReader::NextInt() {
   while (q < end && *q >= '0' && *q <= '9' && q - digits < 9) whole = whole * 10 + (*q++ - '0');
   const char* after = q;
   while (after < end && IsBlank(*after)) ++after;
-  if (q > digits && (after == end || *after == ',' || IsLineEnd(*after))) {
-    pos_ = static_cast<std::size_t>(after - begin);
-    if (after < end) {
-      if (*after == '\r' && after + 1 < end && after[1] == '\n') ++pos_;
-      ++pos_;
-    }
+  if (q > digits && EndsField(after, end)) {
+    pos_ = static_cast<std::size_t>(AfterSeparator(after, end) - begin);
     return static_cast<int>(negative ? -whole : whole);
   }
   double value = NumberOf(Next(), name_);

@@ -1,6 +1,5 @@
 #pragma once
 #include <array>
-#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -16,10 +15,6 @@ inline constexpr std::array<std::string_view, 11> kElementKindNames = {
     "", "甲木", "乙木", "丙火", "丁火", "燥土", "溼土", "庚金", "辛金", "壬水", "癸水"};
 inline constexpr std::array<std::string_view, 11> kTenGodNames = {
     "", "比肩", "劫財", "食神", "傷官", "偏財", "正財", "七殺", "正官", "偏印", "正印"};
-inline constexpr std::array<std::string_view, 13> kLifeStageNames = {
-    "", "長生", "沐浴", "冠帶", "建祿", "帝旺", "衰", "病", "死", "墓", "絕", "胎", "養"};
-inline constexpr std::array<std::string_view, 13> kLifeStageChars = {
-    "", "生", "敗", "冠", "祿", "旺", "衰", "病", "死", "墓", "絕", "胎", "養"};
 inline constexpr std::array<std::string_view, 6> kSeasonStateNames = {"", "旺", "相", "休", "囚", "死"};
 
 // Wraps any whole number into 1..size: the one place where "0 read as 10", "minus 12 when above
@@ -37,10 +32,21 @@ constexpr int NextBranch(int branch, int n) { return Cycle(branch + n, 12); }
 // The element (1..5) of a stem: 甲乙 木, 丙丁 火, 戊己 土, 庚辛 金, 壬癸 水.
 constexpr int StemElement(int stem) { return (stem + 1) / 2; }
 
-// The element (1..5) of a branch: 寅卯 木, 巳午 火, 丑辰未戌 土, 申酉 金, 亥子 水; 0 for none.
-inline constexpr std::array<int, 13> kBranchElements = {0, 5, 3, 1, 1, 3, 2, 2, 3, 4, 4, 3, 5};
-constexpr int BranchElement(int branch) {
-  return branch >= 1 && branch <= 12 ? kBranchElements[static_cast<std::size_t>(branch)] : 0;
+// The element of a branch: 寅卯 木, 巳午 火, 丑辰未戌 土, 申酉 金, 亥子 水; 0 for no branch.
+inline constexpr std::array<int, 13> kBranchElement = {0, 5, 3, 1, 1, 3, 2, 2, 3, 4, 4, 3, 5};
+constexpr int BranchElement(int branch) { return branch >= 1 && branch <= 12 ? kBranchElement[branch] : 0; }
+
+// The element that generates element e: 水 for 木, 木 for 火 ...
+constexpr int GeneratingElement(int element) { return Cycle(element - 1, 5); }
+
+// The three-month season of a branch: 1 spring 寅卯辰, 2 summer 巳午未, 3 autumn 申酉戌,
+// 4 winter 亥子丑; 0 for no branch.
+inline constexpr std::array<int, 13> kSeasonOfBranch = {0, 4, 4, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4};
+constexpr int SeasonOf(int branch) { return branch >= 1 && branch <= 12 ? kSeasonOfBranch[branch] : 0; }
+
+// The 六合 partner of a branch: 子丑, 寅亥, 卯戌, 辰酉, 巳申, 午未; 0 for no branch.
+constexpr int SixCombinationPartner(int branch) {
+  return branch >= 1 && branch <= 12 ? Cycle(3 - branch, 12) : 0;
 }
 
 // Exact comparison of a whole text with the names; no number when none is equal.

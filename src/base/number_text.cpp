@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "base/utf8.h"
+
 namespace qm {
 namespace {
 
@@ -106,12 +108,6 @@ std::string FormatText(std::string_view text, std::string_view pattern) {
   std::size_t count = CharCount(text);
   std::string result = count < places ? std::string(places - count, ' ') : std::string();
   return result + std::string(text);
-}
-
-std::size_t CharCount(std::string_view text) {
-  std::size_t count = 0;
-  for (unsigned char c : text) count += (c & 0xC0) != 0x80;
-  return count;
 }
 
 }  // namespace qm

@@ -26,7 +26,4 @@ std::string FormatNumber(double value, std::string_view pattern);
 // has "@": FormatText("甲", "@@") == " 甲"; a longer text is written whole.
 std::string FormatText(std::string_view text, std::string_view pattern);
 
-// Number of characters (not bytes) of a UTF-8 text.
-std::size_t CharCount(std::string_view text);
-
 }  // namespace qm

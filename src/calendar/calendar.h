@@ -6,18 +6,11 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <string_view>
+
+#include "base/pillar.h"
+#include "base/roc_year.h"
 
 namespace qm {
-
-// The month-opening solar term (節) of each Gregorian month 1..12; the 節 of month m opens the
-// month of branch m + 1.
-inline constexpr std::array<std::string_view, 13> kJieNames = {
-    "", "小寒", "立春", "驚蟄", "清明", "立夏", "芒種", "小暑", "立秋", "白露", "寒露", "立冬", "大雪"};
-
-// The twelve month lengths of a RocYear, index 1..12 (index 0 unused); February has 29 days
-// when (RocYear + 1911) Mod 4 = 0.
-std::array<int, 13> MonthLengths(int rocYear);
 
 // A lunar date: the year as the RocYear of its New Year, the month as the month table holds it
 // (a leap month as the month it follows plus 0.5), the day 1..30, and "1" or "0" for a leap month.
@@ -50,6 +43,11 @@ struct Pillars {
   int DayStem = 0, DayBranch = 0;
   int HourStem = 0, HourBranch = 0;
   int LifePalaceStem = 0, LifePalaceBranch = 0;
+  Pillar Year() const { return {YearStem, YearBranch}; }
+  Pillar Month() const { return {MonthStem, MonthBranch}; }
+  Pillar Day() const { return {DayStem, DayBranch}; }
+  Pillar Hour() const { return {HourStem, HourBranch}; }
+  Pillar LifePalace() const { return {LifePalaceStem, LifePalaceBranch}; }
   bool operator==(const Pillars&) const = default;
 };
 

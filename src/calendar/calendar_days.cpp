@@ -6,11 +6,6 @@
 
 namespace qm {
 
-std::array<int, 13> MonthLengths(int rocYear) {
-  int february = (rocYear + 1911) % 4 == 0 ? 29 : 28;
-  return {0, 31, february, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-}
-
 int DayOfYear(const std::array<int, 13>& lengths, int month, int day) {
   return std::accumulate(lengths.begin() + 1, lengths.begin() + month, 0) + day;
 }

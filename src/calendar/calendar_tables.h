@@ -5,10 +5,9 @@
 #include <array>
 #include <vector>
 
-namespace qm {
+#include "base/roc_year.h"
 
-inline constexpr int kFirstRocYear = 1;
-inline constexpr int kLastRocYear = 120;
+namespace qm {
 
 // A table of one whole number per RocYear and Gregorian month.
 class YearMonthTable {

@@ -6,12 +6,10 @@
 #include "base/failure.h"
 #include "base/names.h"
 #include "calendar/calendar_days.h"
+#include "calendar/month_rules.h"
 
 namespace qm {
 namespace {
-
-// 五虎遁: the stem of the 寅 month for each year stem (甲己 丙, 乙庚 戊, 丙辛 庚, 丁壬 壬, 戊癸 甲).
-constexpr std::array<int, 11> kTigerMonthStem = {0, 3, 5, 7, 9, 1, 3, 5, 7, 9, 1};
 
 // 五鼠遁: the stem of the 子 hour for each day stem (甲己 甲, 乙庚 丙, 丙辛 戊, 丁壬 庚, 戊癸 壬).
 constexpr std::array<int, 11> kRatHourStem = {0, 1, 3, 5, 7, 9, 1, 3, 5, 7, 9};
@@ -24,9 +22,6 @@ void CheckRange(int value, int low, int high, const char* what) {
   if (value < low || value > high)
     throw Failure(std::string("日期超出曆表範圍：") + what + " " + std::to_string(value));
 }
-
-// The 寅-month position of a branch: 寅 1, 卯 2, ..., 子 11, 丑 12.
-int MonthPosition(int branch) { return Cycle(branch - 2, 12); }
 
 Pillars PillarsOf(const Moment& moment) {
   CheckMoment(moment);
@@ -46,11 +41,6 @@ Pillars& Shared() {
 }
 
 }  // namespace
-
-int MonthStemOf(int yearStem, int monthBranch) {
-  if (yearStem < 1 || yearStem > 10) throw Failure("天干超出範圍：" + std::to_string(yearStem));
-  return NextStem(kTigerMonthStem[yearStem], MonthPosition(monthBranch) - 1);
-}
 
 PillarTables ReadPillarTables() {
   PillarTables tables;
@@ -95,8 +85,8 @@ void ComputeMonthPillar(const Moment& moment, const PillarTables& tables, Pillar
   const bool before = IsBeforeJie(moment, tables.jieDays.At(moment.year, moment.month),
                                   JieTimeAt(tables.jieTimes, moment.year, moment.month));
   const int jieMonth = before ? Cycle(moment.month - 1, 12) : moment.month;
-  pillars.MonthBranch = NextBranch(jieMonth, 1);
-  pillars.MonthStem = MonthStemOf(pillars.YearStem, pillars.MonthBranch);
+  pillars.MonthBranch = BranchOfJieMonth(jieMonth);
+  pillars.MonthStem = MonthStemRule(pillars.YearStem, pillars.MonthBranch);
 }
 
 // The day runs on the unbroken sixty-day count: 1 January 2000 is 戊午.
@@ -122,7 +112,7 @@ void ComputeLifePalace(const Moment& moment, const PillarTables& tables, Pillars
   const int hourPosition = MonthPosition(pillars.HourBranch);
   const int palace = Cycle(14 - (hourPosition + zhongqiMonth), 12);
   pillars.LifePalaceBranch = NextBranch(palace, 2);
-  pillars.LifePalaceStem = NextStem(kTigerMonthStem[pillars.YearStem], palace - 1);
+  pillars.LifePalaceStem = MonthStemRule(pillars.YearStem, pillars.LifePalaceBranch);
 }
 
 Pillars PillarsOfMoment(int year, int month, int day, int hour, int minute) {

@@ -34,10 +34,6 @@ bool IsBeforeJie(const Moment& moment, int jieDay, JieTime jieTime);
 // 壬子; 73 (1984) is 1, 甲子.
 constexpr int YearCycleNumber(int rocYear) { return Cycle(rocYear + 48, 60); }
 
-// The stem of a month by 五虎遁 from its year stem (1..10; any other throws qm::Failure) and its
-// branch: a 甲 year's 寅 month is 丙, its 子 month 丙 again, its 丑 month 丁.
-int MonthStemOf(int yearStem, int monthBranch);
-
 void ComputeYearPillar(const Moment& moment, const PillarTables& tables, Pillars& pillars);
 void ComputeMonthPillar(const Moment& moment, const PillarTables& tables, Pillars& pillars);
 void ComputeDayPillar(const Moment& moment, const PillarTables& tables, Pillars& pillars);

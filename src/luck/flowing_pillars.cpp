@@ -6,6 +6,8 @@
 #include "base/field_reader.h"
 #include "base/names.h"
 #include "base/program_folder.h"
+#include "base/roc_year.h"
+#include "calendar/month_rules.h"
 #include "calendar/pillars.h"
 
 namespace qm::luck {
@@ -13,33 +15,38 @@ namespace {
 
 constexpr int kLuckPillarCount = 10;
 
-CyclePair CyclePairOf(int cycleNumber) { return {Cycle(cycleNumber, 10), Cycle(cycleNumber, 12)}; }
+Pillar PillarOfCycle(int cycleNumber) { return {Cycle(cycleNumber, 10), Cycle(cycleNumber, 12)}; }
 
 }  // namespace
 
-std::array<CyclePair, 121> ReadYearPillarTable() {
+std::array<Pillar, 121> ReadYearPillarTable() {
   FieldReader reader(ProgramFile("ONE120.DAT"));
-  std::array<CyclePair, 121> table{};
+  std::array<Pillar, 121> table{};
   for (int year = kFirstRocYear; year <= kLastRocYear; ++year) {
-    CyclePair& pair = table[static_cast<std::size_t>(year)];
-    pair.stem = reader.NextInt();
-    pair.branch = reader.NextInt();
-    if (pair.stem < 1 || pair.stem > 10 || pair.branch < 1 || pair.branch > 12)
+    Pillar& pillar = table[static_cast<std::size_t>(year)];
+    pillar.stem = reader.NextInt();
+    pillar.branch = reader.NextInt();
+    if (!pillar.IsValid())
       throw Failure("檔案內容有誤：ONE120.DAT 第" + std::to_string(year) + "列");
   }
   return table;
 }
 
-CyclePair FlowYearPillar(const std::array<CyclePair, 121>& table, int pillarYear) {
+Pillar FlowYearPillar(const std::array<Pillar, 121>& table, int pillarYear) {
   if (pillarYear < kFirstRocYear || pillarYear > kLastRocYear)
-    return CyclePairOf(YearCycleNumber(pillarYear));
+    return PillarOfCycle(YearCycleNumber(pillarYear));
   return table[static_cast<std::size_t>(pillarYear)];
 }
 
-CyclePair FlowMonthPillar(int pillarYear, int flowMonth) {
-  const int branch = NextBranch(flowMonth, 1);
-  const int yearStem = CyclePairOf(YearCycleNumber(pillarYear)).stem;
-  return {MonthStemOf(yearStem, branch), branch};
+Pillar FlowMonthPillar(int pillarYear, int flowMonth) {
+  const int branch = BranchOfJieMonth(flowMonth);
+  return {MonthStemRule(PillarOfCycle(YearCycleNumber(pillarYear)).stem, branch), branch};
+}
+
+long LuckStartMinutes(const natal::LuckStart& start) {
+  if (start.special) return kTenYearLuckStart;
+  return start.direction == natal::LuckDirection::Forward ? start.minutesToNextJie
+                                                          : start.minutesSincePreviousJie;
 }
 
 std::optional<int> LuckPillarInForce(long realAgeMonths, long luckStartMinutes) {

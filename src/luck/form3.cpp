@@ -3,10 +3,10 @@
 #include <array>
 
 #include "base/birth_record.h"
-#include "base/program_folder.h"
+#include "base/roc_year.h"
 #include "calendar/calendar.h"
-#include "calendar/calendar_tables.h"
-#include "luck/draw_luck_window.h"
+#include "natal/birth_chart_window.h"
+#include "ui/control_builders.h"
 #include "ui/program.h"
 #include "ui/window_protocol.h"
 
@@ -15,28 +15,12 @@ namespace {
 
 constexpr std::string_view kBeforeBirthYear = "流年不可早於出生年";
 constexpr std::string_view kAfterLastYear = "流年不可超過民國 120 年";
-constexpr std::string_view kRecordMissing = "找不到出生資料檔：";
-constexpr std::string_view kRecordMalformed = "出生資料檔內容有誤：";
 constexpr std::string_view kTableUnreadable = "資料檔讀取錯誤：";
 
 // The files a drawing reads or writes besides the birth record.
 constexpr std::array<std::string_view, 10> kDrawingFiles = {
     "SEG.DAT",      "BIG1.DAT",     "SIXTY.DAT",    "END_DAY.DAT",  "MID_DAY.DAT",
     "ONE120.DAT",   "地支藏干.DAT", "干週行支.DAT", "天干當令.DAT", "BIGFOR"};
-
-constexpr ui::Colour kButtonColour = 0xE0E0E0;
-
-ui::Control Button(std::string name, std::string caption, int left, int top, int width,
-                   ui::Font font) {
-  ui::Control c;
-  c.name = std::move(name);
-  c.kind = ui::ControlKind::Button;
-  c.text = std::move(caption);
-  c.left = left, c.top = top, c.width = width, c.height = 255;
-  c.font = std::move(font);
-  c.backColor = kButtonColour;
-  return c;
-}
 
 }  // namespace
 
@@ -56,34 +40,25 @@ Form3::Form3(ui::Program& program) : ui::Window(program, std::string(kName)) {
   OnClick("Command9", [this] { Command9_Click(); });
   OnClick("cmd_prt2", [this] { cmd_prt2_Click(); });
   OnClick("cmd_return31", [this] { cmd_return31_Click(); });
+  closeBox = "cmd_return31";
 }
 
 void Form3::AddControls() {
+  using natal::ChartButton;
   const ui::Font kai{"標楷體", 11.25, false};
   const ui::Font small{"細明體", 9.75, false};
-  ui::Control title;
-  title.name = "Label2";
-  title.text = std::string(ui::Program::kTitle);
-  title.left = 360, title.top = 120, title.width = 3255, title.height = 255;
-  title.font = {"標楷體", 14.25, true};
+  ui::Control& title = Add(ui::Label("Label2", std::string(ui::Program::kTitle), {360, 120, 3255, 255},
+                                     {"標楷體", 14.25, true}, backColor));
   title.foreColor = 0x0000C0;
-  title.backColor = backColor;
-  Add(title);
-  ui::Control legend;
-  legend.name = "Label1";
-  legend.text = "<-後 往 前->";
-  legend.left = 9480, legend.top = 7320, legend.width = 1335, legend.height = 255;
-  legend.font = small;
-  legend.backColor = backColor;
-  Add(legend);
-  Add(Button("Command5", "一月", 8640, 6960, 615, small));
-  Add(Button("Command7", "一年", 8640, 7320, 615, small));
-  Add(Button("Command9", "五年", 8640, 7680, 615, small));
-  Add(Button("Command4", "一月", 10920, 6960, 615, small));
-  Add(Button("Command6", "一年", 10920, 7320, 615, small));
-  Add(Button("Command8", "五年", 10920, 7680, 615, small));
-  Add(Button("cmd_return31", "回主頁", 9600, 6960, 975, kai));
-  Add(Button("cmd_prt2", "列印", 9600, 7680, 975, kai));
+  Add(ui::Label("Label1", "<-後 往 前->", {9480, 7320, 1335, 255}, small, backColor));
+  Add(ChartButton("Command5", "一月", {8640, 6960, 615, 255}, small));
+  Add(ChartButton("Command7", "一年", {8640, 7320, 615, 255}, small));
+  Add(ChartButton("Command9", "五年", {8640, 7680, 615, 255}, small));
+  Add(ChartButton("Command4", "一月", {10920, 6960, 615, 255}, small));
+  Add(ChartButton("Command6", "一年", {10920, 7320, 615, 255}, small));
+  Add(ChartButton("Command8", "五年", {10920, 7680, 615, 255}, small));
+  Add(ChartButton("cmd_return31", "回主頁", {9600, 6960, 975, 255}, kai));
+  Add(ChartButton("cmd_prt2", "列印", {9600, 7680, 975, 255}, kai));
 }
 
 void Form3::Form_Load() {
@@ -101,27 +76,23 @@ void Form3::Form_Load() {
 void Form3::Form_Activate() {
   流年 = 流年1;
   流月 = 流月1;
-  LuckWindowInputs inputs{{AY, AM, AD, AH, AI}, 性別, 特運,
-                          {Y1, Y2, M1, M2, D1, D2, H1, H2, L1, L2}, 流年, 流月};
   try {
-    FM1 = DrawLuckWindow(canvas, inputs).stems[6];
+    FM1 = DrawLuckWindow(*this, Inputs()).pillars[6].stem;
   } catch (const Failure& failure) {
     Refuse(FailureMessage(failure));
   }
 }
 
+LuckWindowInputs Form3::Inputs() const {
+  return {{AY, AM, AD, AH, AI}, 性別, 特運, {Y1, Y2, M1, M2, D1, D2, H1, H2, L1, L2}, 流年, 流月};
+}
+
 bool Form3::ReadBirthValues() {
-  BirthRecord record;
-  try {
-    record = ReadBirthRecord(ProgramFile(檔名));
-  } catch (const Failure&) {
-    const bool missing = CheckBirthRecord(ProgramFile(檔名)) == BirthRecordProblem::Missing;
-    Refuse(std::string(missing ? kRecordMissing : kRecordMalformed) + 檔名);
-    return false;
-  }
-  AY = record.year, AM = record.month, AD = record.day, AH = record.hour, AI = record.minute;
-  性別 = record.sex;
-  特運 = record.special;
+  const std::optional<BirthRecord> record = ui::ReadBirthRecordOrReturn(*this, 檔名);
+  if (!record) return false;
+  AY = record->year, AM = record->month, AD = record->day, AH = record->hour, AI = record->minute;
+  性別 = record->sex;
+  特運 = record->special;
   return true;
 }
 
@@ -180,8 +151,6 @@ void Form3::cmd_prt2_Click() {
 
 void Form3::cmd_return31_Click() { ui::ReturnToStart(*this); }
 
-void Form3::Form_QueryUnload() { cmd_return31_Click(); }
-
 void Form3::Refuse(std::string_view message) {
   program.MsgBox(message);
   program.windows.Hide(*this);
@@ -194,7 +163,7 @@ std::string Form3::FailureMessage(const Failure& failure) const {
   const std::string_view what = failure.what();
   for (std::string_view file : kDrawingFiles)
     if (what.find(file) != std::string_view::npos) return std::string(kTableUnreadable) + std::string(file);
-  return std::string(kRecordMalformed) + 檔名;
+  return BirthRecordMessage(BirthRecordProblem::Malformed, 檔名);
 }
 
 }  // namespace qm::luck

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/failure.h"
+#include "luck/draw_luck_window.h"
 #include "ui/window.h"
 
 namespace qm::luck {
@@ -32,8 +33,6 @@ class Form3 : public ui::Window {
   void Command9_Click();  // five years later
   void cmd_prt2_Click();
   void cmd_return31_Click();
-  // The close box acts as the return button.
-  void Form_QueryUnload() override;
 
   // The window's variables, in the names the window gives them.
   std::string 檔名1, 檔名;
@@ -47,7 +46,8 @@ class Form3 : public ui::Window {
  private:
   enum class Direction { Earlier, Later };
   void AddControls();
-  // Reads the record named 檔名 into AY .. 特運; says why not and goes back when it cannot.
+  // Reads the record named 檔名 into AY .. 特運; says why not and returns to the start screen
+  // when it cannot.
   bool ReadBirthValues();
   // The pillars of the birth moment into Y1 .. L2; says why not and goes back when it cannot.
   bool ComputeNatalPillars();
@@ -59,6 +59,7 @@ class Form3 : public ui::Window {
   void Refuse(std::string_view message);
   // The message for a failure of the program's own kind while this window works.
   std::string FailureMessage(const Failure& failure) const;
+  LuckWindowInputs Inputs() const;
 };
 
 }  // namespace qm::luck

@@ -4,9 +4,9 @@
 
 #include "base/names.h"
 #include "base/number_text.h"
-#include "calendar/calendar.h"
-#include "natal/chart_rules.h"
-#include "natal/word_chars.h"
+#include "base/pillar.h"
+#include "base/utf8.h"
+#include "calendar/month_rules.h"
 
 namespace qm::luck {
 namespace {
@@ -19,16 +19,16 @@ void PrintFlowDateHeader(ui::Canvas& canvas, int flowYear, int flowMonth, long r
   canvas.PrintAt(35, 0.1, "流月    流年    大運");
   const std::string age = RecordNumber(static_cast<double>(realAgeMonths) / 12).substr(0, 6);
   canvas.PrintAt(34, 1,
-                 "(" + Text(natal::LastChars(RecordNumber(flowMonth), 2)) + ")月 (" +
-                     Text(natal::LastChars(RecordNumber(flowYear), 3)) + ")年  (" + age +
+                 "(" + Text(LastChars(RecordNumber(flowMonth), 2)) + ")月 (" +
+                     Text(LastChars(RecordNumber(flowYear), 3)) + ")年  (" + age +
                      ")歲(實歲)");
 }
 
 void PrintJieBox(ui::Canvas& canvas, int flowMonth) {
-  const std::string_view jie = kJieNames[static_cast<std::size_t>(natal::CheckedBranch(flowMonth))];
+  const std::string_view jie = kJieNames[static_cast<std::size_t>(CheckedBranch(flowMonth))];
   canvas.PrintAt(38.1, 3.68, "┌┐");
-  canvas.PrintAt(38.95, 4.3, natal::CharOf(jie, 0));
-  canvas.PrintAt(38.95, 5, natal::CharOf(jie, 1));
+  canvas.PrintAt(38.95, 4.3, CharOf(jie, 0));
+  canvas.PrintAt(38.95, 5, CharOf(jie, 1));
   canvas.PrintAt(38.1, 5.7, "└┘");
 }
 
@@ -54,11 +54,11 @@ void PrintElementLines(ui::Canvas& canvas, const std::array<int, 7>& stems,
   for (int e = 1; e <= 5; ++e) {
     std::string stemChars, branchChars;
     for (std::size_t k = 7; k-- > 0;) {
-      if (stems[k] != 0 && StemElement(stems[k]) == e) stemChars += kStemNames[static_cast<std::size_t>(stems[k])];
-      if (BranchElement(branches[k]) == e) branchChars += kBranchNames[static_cast<std::size_t>(branches[k])];
+      if (IsStem(stems[k]) && StemElement(stems[k]) == e) stemChars += StemText(stems[k]);
+      if (BranchElement(branches[k]) == e) branchChars += BranchText(branches[k]);
     }
     canvas.PrintAt(37, 19 + e, Text(kElementNames[static_cast<std::size_t>(e)]) + ": " + stemChars);
-    canvas.PrintAt(51, 19 + e, branchChars);
+    if (!branchChars.empty()) canvas.PrintAt(51, 19 + e, branchChars);
   }
 }
 

@@ -28,7 +28,8 @@ void PrintTenYearStartMark(ui::Canvas& canvas);
 void PrintStemTableFrame(ui::Canvas& canvas);
 
 // For each element, the stems and then the branches of the columns that belong to it, taken
-// from 流月 to 年 (left to right on the chart): "木: 甲乙甲甲" at (37, 20), "卯寅" at (51, 20).
+// from 流月 to 年 (left to right on the chart): "木: 甲乙甲甲" at (37, 20), "卯寅" at (51, 20);
+// an element no branch holds has nothing at x = 51, and a column without a pillar adds nothing.
 void PrintElementLines(ui::Canvas& canvas, const std::array<int, 7>& stems,
                        const std::array<int, 7>& branches);
 

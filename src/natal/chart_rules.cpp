@@ -3,8 +3,6 @@
 #include <algorithm>
 
 #include "base/failure.h"
-#include "base/number_text.h"
-#include "natal/word_chars.h"
 
 namespace qm::natal {
 namespace {
@@ -13,29 +11,10 @@ namespace {
 constexpr std::array<std::string_view, 11> kYinDayTenGodNames = {
     "", "比肩", "傷官", "食神", "正財", "偏財", "正官", "七殺", "正印", "偏印", "劫財"};
 
-constexpr std::array<std::string_view, 6> kSeasonLabels = {
+constexpr std::array<std::string_view, 5> kSeasonLabels = {
     "", " (春溼)", " (夏炎)", " (秋燥)", " (冬寒)"};
-// The season (1 spring .. 4 winter) of each month branch.
-constexpr std::array<int, 13> kSeasonOfBranch = {0, 4, 4, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4};
 
 }  // namespace
-
-int CheckedStem(int stem) {
-  if (stem < 1 || stem > 10) throw Failure("天干超出範圍：" + std::to_string(stem));
-  return stem;
-}
-
-int CheckedBranch(int branch) {
-  if (branch < 1 || branch > 12) throw Failure("地支超出範圍：" + std::to_string(branch));
-  return branch;
-}
-
-std::string_view LastChars(std::string_view text, std::size_t n) {
-  std::size_t count = CharCount(text);
-  if (count <= n) return text;
-  std::string_view first = CharOf(text, count - n);
-  return text.substr(static_cast<std::size_t>(first.data() - text.data()));
-}
 
 std::string_view TenGodName(int stem, int dayStem) {
   int r = TenGodNumber(CheckedStem(stem), CheckedStem(dayStem));
@@ -51,10 +30,10 @@ int SeasonStateOf(int element, int stateSeason) {
 }
 
 std::string_view SeasonLabel(int monthBranch) {
-  return kSeasonLabels[kSeasonOfBranch[CheckedBranch(monthBranch)]];
+  return kSeasonLabels[SeasonOf(CheckedBranch(monthBranch))];
 }
 
-int StageAt(const std::array<StageRow, 11>& table, int stem, int branch) {
+int StageAt(const StageTable& table, int stem, int branch) {
   const StageRow& row = table[CheckedStem(stem)];
   auto found = std::find(row.rbegin(), row.rend() - 1, branch);
   return found == row.rend() - 1 ? 0 : static_cast<int>(row.rend() - found) - 1;

@@ -1,25 +1,17 @@
 #pragma once
 // The rules of the natal analysis that several steps share: the ten gods against the day stem,
-// the seasonal states, the hidden-stem slots of a branch, the twelve stages and their words.
+// the seasonal states, the hidden stems of a branch, the twelve stages, and the tables they read.
 #include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "base/life_stages.h"
 #include "base/names.h"
+#include "base/pillar.h"
+#include "base/utf8.h"
 
 namespace qm::natal {
-
-// A stem (1..10) or branch (1..12) number as it is; a number outside throws qm::Failure.
-int CheckedStem(int stem);
-int CheckedBranch(int branch);
-
-// The stem and branch characters; a number outside the tables throws qm::Failure.
-inline std::string_view StemText(int stem) { return kStemNames[CheckedStem(stem)]; }
-inline std::string_view BranchText(int branch) { return kBranchNames[CheckedBranch(branch)]; }
-
-// The last n characters of a UTF-8 text, the whole text when it is shorter.
-std::string_view LastChars(std::string_view text, std::size_t n);
 
 // The ten-god number of a stem against the day stem, counted from the day stem: 1 for the day
 // stem itself, 2 for the stem after it, ... TenGodNumber(1, 2) == 10.
@@ -46,20 +38,36 @@ inline constexpr std::array<std::array<int, 6>, 6> kSeasonStateTable = {{
 // The seasonal state (1 旺 .. 5 死) of an element in a season index.
 int SeasonStateOf(int element, int stateSeason);
 
+// One slot of a hidden-stem record: its text (stem and element, or empty) and its weight as
+// the file writes it.
+struct HiddenSlot {
+  std::string text;
+  std::string weight;
+};
+using HiddenStemRecord = std::array<HiddenSlot, 3>;
+// The records of 地支藏干.DAT, index 1..12 (branch).
+using HiddenStemTable = std::array<HiddenStemRecord, 13>;
+
+// The hidden stems of a branch: its record, all three slots; a branch outside 1..12 throws
+// qm::Failure.
+inline const HiddenStemRecord& HiddenStemsOf(const HiddenStemTable& table, int branch) {
+  return table[CheckedBranch(branch)];
+}
+
 // How many hidden stems a branch shows: one for 子卯酉, two for 午亥, three for the others.
 inline constexpr std::array<int, 13> kHiddenStemCount = {0, 1, 3, 3, 1, 3, 3, 2, 3, 3, 1, 3, 2};
 
+// The number of hidden stems a branch shows, checked.
+inline int HiddenStemCount(int branch) { return kHiddenStemCount[CheckedBranch(branch)]; }
+
 // The slot shown in the pillar's own column: the middle one of three, else the first.
-constexpr int PrincipalHiddenSlot(int branch) { return kHiddenStemCount[branch] == 3 ? 2 : 1; }
+inline int PrincipalHiddenSlot(int branch) { return HiddenStemCount(branch) == 3 ? 2 : 1; }
 
 // Where the shown slots stand, in units right of the pillar column, by the count shown.
 inline constexpr std::array<std::array<double, 3>, 4> kHiddenSlotOffsets = {{
     {0, 0, 0}, {0, 0, 0}, {0, -2, 0}, {2, 0, -2}}};
 
-// The printed word of each stage (the one-character stages padded with two blanks) and the
-// state shown with the day stem's stage.
-inline constexpr std::array<std::string_view, 13> kLifeStageWords = {
-    "", "長生", "沐浴", "冠帶", "建祿", "帝旺", "衰  ", "病  ", "死  ", "墓  ", "絕  ", "胎  ", "養  "};
+// The state shown with the day stem's stage.
 inline constexpr std::array<std::string_view, 13> kDayStageStates = {
     "", "旺", "囚", "旺", "旺", "相", "休", "囚", "死", "死", "死", "囚", "相"};
 
@@ -67,11 +75,16 @@ inline constexpr std::array<std::string_view, 13> kDayStageStates = {
 // winter 亥子丑.
 std::string_view SeasonLabel(int monthBranch);
 
-// A row of the stage table: the branch of each stage 1..12 of one stem.
+// A row of the stage table: the branch of each stage 1..12 of one stem; the table of
+// 干週行支.DAT, index 1..10 (stem).
 using StageRow = std::array<int, 13>;
+using StageTable = std::array<StageRow, 11>;
 
 // The stage (1..12) at which a stem stands at a branch: the position of the branch in the
-// stem's row; 0 when the row lacks it.
-int StageAt(const std::array<StageRow, 11>& table, int stem, int branch);
+// stem's row; 0 when the row lacks it (a branch 0 of a missing pillar among them).
+int StageAt(const StageTable& table, int stem, int branch);
+
+// 天干當令.DAT: per stem 1..10 its weight in a month of each branch 1..12.
+using MonthlyStemWeights = std::array<std::array<double, 13>, 11>;
 
 }  // namespace qm::natal

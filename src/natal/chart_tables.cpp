@@ -9,9 +9,9 @@
 
 namespace qm::natal {
 
-std::array<HiddenStemRecord, 13> ReadHiddenStemTable() {
+HiddenStemTable ReadHiddenStemTable() {
   FieldReader reader(ProgramFile("地支藏干.DAT"));
-  std::array<HiddenStemRecord, 13> table{};
+  HiddenStemTable table{};
   for (int branch = 1; branch <= 12; ++branch)
     for (HiddenSlot& slot : table[branch]) {
       slot.text = reader.Next();
@@ -20,9 +20,9 @@ std::array<HiddenStemRecord, 13> ReadHiddenStemTable() {
   return table;
 }
 
-std::array<StageRow, 11> ReadStageBranchTable() {
+StageTable ReadStageBranchTable() {
   FieldReader reader(ProgramFile("干週行支.DAT"));
-  std::array<StageRow, 11> table{};
+  StageTable table{};
   for (int stem = 1; stem <= 10; ++stem) {
     StageRow& row = table[stem];
     for (int stage = 1; stage <= 12; ++stage) row[stage] = reader.NextInt();
@@ -33,9 +33,9 @@ std::array<StageRow, 11> ReadStageBranchTable() {
   return table;
 }
 
-std::array<std::array<double, 13>, 11> ReadMonthlyStemWeights() {
+MonthlyStemWeights ReadMonthlyStemWeights() {
   FieldReader reader(ProgramFile("天干當令.DAT"));
-  std::array<std::array<double, 13>, 11> table{};
+  MonthlyStemWeights table{};
   for (int stem = 1; stem <= 10; ++stem)
     for (int branch = 1; branch <= 12; ++branch) table[stem][branch] = reader.NextNumber();
   return table;

@@ -5,18 +5,17 @@
 #include <array>
 
 #include "natal/chart_rules.h"
-#include "natal/chart_state.h"
 
 namespace qm::natal {
 
 // 地支藏干.DAT: per branch 子..亥 three slots of (text, weight); index 1..12.
-std::array<HiddenStemRecord, 13> ReadHiddenStemTable();
+HiddenStemTable ReadHiddenStemTable();
 
 // 干週行支.DAT: per stem 甲..癸 the branch of each stage 長生..養. A row that does not hold
 // each of the twelve branches once is refused.
-std::array<StageRow, 11> ReadStageBranchTable();
+StageTable ReadStageBranchTable();
 
 // 天干當令.DAT: per stem 甲..癸 its monthly weight in each month branch 子..亥.
-std::array<std::array<double, 13>, 11> ReadMonthlyStemWeights();
+MonthlyStemWeights ReadMonthlyStemWeights();
 
 }  // namespace qm::natal

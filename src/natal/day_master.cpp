@@ -1,56 +1,58 @@
 // How strongly the chart supports its day stem: the day-master strength and standard, and the
 // nine-immortals count.
-#include <array>
+#include "natal/day_master.h"
+
 #include <string>
 
-#include "base/names.h"
 #include "base/number_text.h"
-#include "natal/late_steps.h"
+#include "natal/chart_steps.h"
 
 namespace qm::natal {
-namespace {
 
-// The element that generates element e: 水 for 木, 木 for 火 ...
-constexpr int GeneratingElement(int element) { return Cycle(element - 1, 5); }
-
-}  // namespace
-
-void ComputeDayMasterStrength(Chart& chart) {
-  const Pillars& pillars = chart.in.pillars;
-  int element = StemElement(pillars.DayStem);
+DayMasterStrength DayMasterStrengthOf(int dayStem, int monthBranch,
+                                      const std::array<double, 11>& stemWeights,
+                                      const MonthlyStemWeights& monthly) {
+  int element = StemElement(CheckedStem(dayStem));
   int generating = GeneratingElement(element);
-  const auto& weight = chart.stemWeight;
-  double strength = weight[2 * element] + weight[2 * element - 1] + weight[2 * generating] +
-                    weight[2 * generating - 1];
-  double standard = 5.5 - chart.monthlyStemWeight[pillars.DayStem][pillars.MonthBranch];
-  const LateStepsLayout& layout = chart.layout.late;
-  chart.canvas.PrintAt(layout.dayMasterStrength.x, layout.dayMasterStrength.y,
-                       "日干旺度: " + FormatNumber(strength, "#0.00"));
-  chart.canvas.PrintAt(layout.dayMasterStandard.x, layout.dayMasterStandard.y,
-                       "日干標準: " + FormatNumber(standard, "#0.00"));
+  const auto& w = stemWeights;
+  return {w[2 * element] + w[2 * element - 1] + w[2 * generating] + w[2 * generating - 1],
+          5.5 - monthly[dayStem][CheckedBranch(monthBranch)]};
 }
 
 // Of nine shares (seven elements of the chart, the month branch twice, and the day stem
 // itself), those of the day stem's element or of the one generating it support the day stem:
 // a 甲 day with 壬子 year, 甲寅 month, 子 day branch and 丙午 hour counts 1 + 6 = 7 : 2.
-void ComputeNineImmortals(Chart& chart) {
-  const Pillars& p = chart.in.pillars;
-  int element = StemElement(p.DayStem);
+int NineImmortalsCount(std::span<const Pillar, 4> natal) {
+  const Pillar &year = natal[0], &month = natal[1], &day = natal[2], &hour = natal[3];
+  int element = StemElement(CheckedStem(day.stem));
   int generating = GeneratingElement(element);
   struct Share {
     int element, weight;
   };
-  const std::array<Share, 7> shares = {{{StemElement(p.YearStem), 1},
-                                        {BranchElement(p.YearBranch), 1},
-                                        {StemElement(p.MonthStem), 1},
-                                        {BranchElement(p.MonthBranch), 2},
-                                        {BranchElement(p.DayBranch), 1},
-                                        {StemElement(p.HourStem), 1},
-                                        {BranchElement(p.HourBranch), 1}}};
+  const std::array<Share, 7> shares = {{{StemElement(year.stem), 1},
+                                        {BranchElement(year.branch), 1},
+                                        {StemElement(month.stem), 1},
+                                        {BranchElement(month.branch), 2},
+                                        {BranchElement(day.branch), 1},
+                                        {StemElement(hour.stem), 1},
+                                        {BranchElement(hour.branch), 1}}};
   int count = 0;
   for (const Share& share : shares)
     if (share.element == element || share.element == generating) count += share.weight;
-  const PrintPlace& at = chart.layout.late.nineImmortals;
+  return count;
+}
+
+void ComputeDayMasterStrength(Chart& chart) {
+  DayMasterStrength day = DayMasterStrengthOf(chart.Day().stem, chart.Month().branch,
+                                              chart.stemWeights.weight, chart.monthlyStemWeight);
+  const ChartLayout::DayMaster& at = chart.layout.dayMaster;
+  chart.canvas.PrintAt(at.strength.x, at.strength.y, "日干旺度: " + FormatNumber(day.strength, "#0.00"));
+  chart.canvas.PrintAt(at.standard.x, at.standard.y, "日干標準: " + FormatNumber(day.standard, "#0.00"));
+}
+
+void ComputeNineImmortals(Chart& chart) {
+  int count = NineImmortalsCount(chart.NatalPillars());
+  const PrintPlace& at = chart.layout.dayMaster.nineImmortals;
   chart.canvas.PrintAt(at.x, at.y,
                        "九仙訣(" + ItemNumber(count + 1) + ":" + ItemNumber(9 - (count + 1)) + ")");
 }

@@ -1,11 +1,11 @@
 #pragma once
-#include "natal/chart_state.h"
+#include "natal/chart.h"
 
 namespace qm::natal {
 
-// The whole natal analysis of one chart, step by step in its fixed order, printed on
-// chart.canvas at the places of chart.layout; writes BIGFOR when the layout asks for it. A
-// failing step throws qm::Failure and leaves what the earlier steps printed.
+// The natal chart window's analysis of one chart: its printing steps in their fixed order,
+// BIGFOR written on the way. A failing step throws qm::Failure and leaves what the earlier
+// steps printed.
 void DrawPillarChart(Chart& chart);
 
 }  // namespace qm::natal

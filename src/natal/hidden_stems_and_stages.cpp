@@ -1,11 +1,9 @@
-// The hidden stems of the pillar branches, the ten gods of the stems against the day stem and
-// the twelve stages of the day stem at the pillar branches.
+// The hidden stems of the column branches, the ten gods of the stems against the day stem and
+// the twelve stages of the day stem at the column branches.
 #include <string>
 
-#include "natal/chart_rules.h"
+#include "natal/chart_steps.h"
 #include "natal/chart_tables.h"
-#include "natal/early_steps.h"
-#include "natal/word_chars.h"
 
 namespace qm::natal {
 namespace {
@@ -16,59 +14,64 @@ void PrintDown(Chart& chart, double x, double y, std::string_view word) {
   chart.canvas.PrintAt(x, y + 1, LastChars(word, 1));
 }
 
-// Calls show(slot, x) for each shown hidden-stem slot of pillar i, at the slot's column.
+// Calls show(slot, x) for each shown hidden-stem slot of a column, at the slot's x.
 template <class Show>
-void ForShownSlots(const Chart& chart, int i, Show show) {
-  int count = kHiddenStemCount[CheckedBranch(chart.pillarList[i + 4])];
-  for (int slot = 0; slot < count; ++slot)
-    show(chart.pillarHiddenStems[i][slot], chart.layout.columns[i] + kHiddenSlotOffsets[count][slot]);
+void ForShownSlots(const Chart& chart, const ChartColumn& column, Show show) {
+  int count = HiddenStemCount(column.pillar.branch);
+  const HiddenStemRecord& record = HiddenStemsOf(chart.branchHiddenStems, column.pillar.branch);
+  for (int slot = 0; slot < count; ++slot) show(record[slot], column.x + kHiddenSlotOffsets[count][slot]);
+}
+
+// The day column shows 命 over 主 where the others show their ten god.
+bool IsDayColumn(const Chart& chart, const ChartColumn& column) {
+  return &column == &chart.Columns()[2];
 }
 
 }  // namespace
 
 void ComputeHiddenStems(Chart& chart) {
   chart.branchHiddenStems = ReadHiddenStemTable();
-  for (int i = 0; i < 4; ++i)
-    chart.pillarHiddenStems[i] = chart.branchHiddenStems[CheckedBranch(chart.pillarList[i + 4])];
-  double row = chart.layout.rows.hiddenStems;
-  for (int i = 0; i < 4; ++i)
-    ForShownSlots(chart, i, [&](const HiddenSlot& slot, double x) {
-      chart.canvas.PrintAt(x, row, CharOf(slot.text, 0));
-      chart.canvas.PrintAt(x, row + 1, LastChars(slot.text, 1));
-      chart.canvas.PrintAt(x, row + 2, LastChars(slot.weight, 2));
+  const ChartLayout::Rows& rows = chart.layout.rows;
+  for (const ChartColumn& column : chart.Columns())
+    ForShownSlots(chart, column, [&](const HiddenSlot& slot, double x) {
+      chart.canvas.PrintAt(x, rows.hiddenStems, CharOf(slot.text, 0));
+      if (rows.hiddenStemLastChar) chart.canvas.PrintAt(x, *rows.hiddenStemLastChar, LastChars(slot.text, 1));
+      if (rows.hiddenStemWeight) chart.canvas.PrintAt(x, *rows.hiddenStemWeight, LastChars(slot.weight, 2));
     });
 }
 
+// The ten god of every column's stem but the day's, then the day mark.
 void ComputeTenGods(Chart& chart) {
-  int dayStem = chart.pillarList[2];
-  for (int i : {0, 1, 3})
-    PrintDown(chart, chart.layout.columns[i], chart.layout.rows.tenGod,
-              TenGodName(chart.pillarList[i], dayStem));
-  PrintDown(chart, chart.layout.columns[2], chart.layout.rows.tenGod, "命主");
+  int dayStem = chart.Day().stem;
+  double row = chart.layout.rows.tenGod;
+  for (const ChartColumn& column : chart.Columns())
+    if (!IsDayColumn(chart, column)) PrintDown(chart, column.x, row, TenGodName(column.pillar.stem, dayStem));
+  PrintDown(chart, chart.Columns()[2].x, row, "命主");
 }
 
 void ComputeHiddenStemTenGods(Chart& chart) {
-  int dayStem = chart.pillarList[2];
-  for (int i = 0; i < 4; ++i)
-    ForShownSlots(chart, i, [&](const HiddenSlot& slot, double x) {
+  int dayStem = chart.Day().stem;
+  for (const ChartColumn& column : chart.Columns())
+    ForShownSlots(chart, column, [&](const HiddenSlot& slot, double x) {
       // A slot that names no stem has no ten god.
       if (auto stem = StemFromText(CharOf(slot.text, 0)))
         PrintDown(chart, x, chart.layout.rows.hiddenTenGods, TenGodName(*stem, dayStem));
     });
 }
 
-// The day stem's stage at each pillar branch, found in the stem's row of the stage table; its
+// The day stem's stage at each column branch, found in the stem's row of the stage table; its
 // state stands in parentheses above it. 甲 at 卯 is 帝旺, shown (相) 帝 旺.
 void ComputeTwelveStages(Chart& chart) {
   chart.stageBranchTable = ReadStageBranchTable();
-  const ChartLayout& at = chart.layout;
-  for (int i = 0; i < 4; ++i) {
-    int stage = StageAt(chart.stageBranchTable, chart.pillarList[2], chart.pillarList[i + 4]);
-    chart.canvas.PrintAt(at.columns[i] - 1, at.rows.stageState,
-                         "(" + std::string(kDayStageStates[stage]) + ")");
-    PrintDown(chart, at.columns[i], at.rows.stageWord, kLifeStageWords[stage]);
+  const ChartLayout::Rows& rows = chart.layout.rows;
+  for (const ChartColumn& column : chart.Columns()) {
+    int stage = StageAt(chart.stageBranchTable, chart.Day().stem, column.pillar.branch);
+    if (rows.stageState)
+      chart.canvas.PrintAt(column.x - 1, *rows.stageState, "(" + std::string(kDayStageStates[stage]) + ")");
+    PrintDown(chart, column.x, rows.stageWord, kLifeStageWords[stage]);
   }
-  chart.canvas.PrintAt(at.seasonLabel.x, at.seasonLabel.y, SeasonLabel(chart.pillarList[5]));
+  if (const auto& at = chart.layout.seasonLabel)
+    chart.canvas.PrintAt(at->x, at->y, SeasonLabel(chart.Month().branch));
 }
 
 }  // namespace qm::natal

@@ -1,68 +1,69 @@
 // The ten luck pillars stepped from the month pillar, their start ages, and the luck record
 // BIGFOR that hands them to the fortune curve.
-#include <array>
+#include "natal/luck_pillars.h"
+
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "base/names.h"
 #include "base/number_text.h"
 #include "base/program_folder.h"
 #include "base/record_file.h"
-#include "natal/chart_rules.h"
-#include "natal/late_steps.h"
+#include "natal/chart_steps.h"
 
 namespace qm::natal {
-namespace {
 
-constexpr int kLuckPillarCount = 10;
+std::optional<LuckPillars> LuckPillarsOf(Pillar month, LuckDirection direction) {
+  if (direction == LuckDirection::None) return std::nullopt;
+  int step = direction == LuckDirection::Forward ? 1 : -1;
+  LuckPillars pillars;
+  for (int k = 1; k <= kLuckPillarCount; ++k)
+    pillars[k - 1] = {NextStem(CheckedStem(month.stem), step * k), NextBranch(CheckedBranch(month.branch), step * k)};
+  return pillars;
+}
 
-struct LuckPillar {
-  int stem = 0, branch = 0;
-};
+int LuckPillarAge(double startAge, int k) {
+  return static_cast<int>(std::floor(startAge + 10 * (k - 1) + 0.5));
+}
 
-// Writes the luck record whole: the working date, the day stem, the start age, the month
-// pillar and the ten luck pillars. The file is replaced only once it is complete.
-void WriteBigFor(const Chart& chart, const std::array<LuckPillar, kLuckPillarCount>& pillars) {
-  const ChartInputs& in = chart.in;
-  std::vector<std::string> fields = {JoinNumber(in.year),
-                                     JoinNumber(in.month),
-                                     JoinNumber(in.day),
-                                     RecordNumber(in.pillars.DayStem),
-                                     RecordNumber(chart.luckStartAge),
-                                     RecordNumber(in.pillars.MonthStem),
-                                     RecordNumber(in.pillars.MonthBranch)};
-  for (const LuckPillar& pillar : pillars) {
+void WriteBigFor(const std::optional<SolarDate>& birth, int dayStem, double startAge, Pillar month,
+                 const LuckPillars& pillars) {
+  std::vector<std::string> fields(3);
+  if (birth) fields = {JoinNumber(birth->year), JoinNumber(birth->month), JoinNumber(birth->day)};
+  for (double value : {double(dayStem), startAge, double(month.stem), double(month.branch)})
+    fields.push_back(RecordNumber(value));
+  for (const Pillar& pillar : pillars) {
     fields.push_back(RecordNumber(pillar.stem));
     fields.push_back(RecordNumber(pillar.branch));
   }
   WriteRecord(ProgramFile("BIGFOR"), fields);
 }
 
-}  // namespace
-
-// Luck pillar k is the month pillar k steps on, forward or backward: a 丙寅 month runs 丁卯,
-// 戊辰 ... forward and 乙丑, 甲子 ... backward.
+// Each pillar under its age, from right to left, with a separator after each but the last; a
+// chart without a direction shows the separators alone.
 void ComputeLuckPillars(Chart& chart) {
-  const LateStepsLayout& layout = chart.layout.late;
-  auto stemX = [&](int k) { return layout.luckFirstStemX - 3 * (k - 1); };
-  if (chart.luckDirection != LuckDirection::None) {
-    int step = chart.luckDirection == LuckDirection::Forward ? 1 : -1;
-    std::array<LuckPillar, kLuckPillarCount> pillars;
+  const ChartLayout::Luck& at = chart.layout.luck;
+  auto stemX = [&](int k) { return at.firstStemX - 3 * (k - 1); };
+  chart.luckPillars = LuckPillarsOf(chart.Month(), chart.luckStart.direction);
+  if (chart.luckPillars)
     for (int k = 1; k <= kLuckPillarCount; ++k) {
-      LuckPillar& pillar = pillars[k - 1];
-      pillar = {NextStem(chart.in.pillars.MonthStem, step * k),
-                NextBranch(chart.in.pillars.MonthBranch, step * k)};
-      std::string age = RecordNumber(std::floor(chart.luckStartAge + 10 * (k - 1) + 0.5));
-      double x = stemX(k);
-      chart.canvas.PrintAt(x + layout.luckAgeDx, layout.luckRows[0], LastChars(age, 3));
-      chart.canvas.PrintAt(x, layout.luckRows[1], StemText(pillar.stem));
-      chart.canvas.PrintAt(x, layout.luckRows[2], BranchText(pillar.branch));
+      const Pillar& pillar = (*chart.luckPillars)[k - 1];
+      std::string age = RecordNumber(LuckPillarAge(chart.luckStart.age, k));
+      chart.canvas.PrintAt(stemX(k) + at.ageDx, at.rows[0], LastChars(age, 3));
+      chart.canvas.PrintAt(stemX(k), at.rows[1], StemText(pillar.stem));
+      chart.canvas.PrintAt(stemX(k), at.rows[2], BranchText(pillar.branch));
     }
-    if (layout.writeLuckRecord) WriteBigFor(chart, pillars);
-  }
   for (int j = 1; j < kLuckPillarCount; ++j)
-    chart.canvas.PrintAt(stemX(j) + layout.luckSeparatorDx, layout.luckRows[0], layout.luckSeparator);
+    chart.canvas.PrintAt(stemX(j) + at.separatorDx, at.rows[0], at.separator);
+}
+
+// The working date, the day stem, the start age and the month pillar with the luck pillars; a
+// chart without a direction writes nothing and leaves the record of the chart before.
+void WriteLuckRecord(Chart& chart) {
+  if (!chart.luckPillars) return;
+  const ChartInputs& in = chart.in;
+  WriteBigFor(SolarDate{in.year, in.month, in.day}, chart.Day().stem, chart.luckStart.age, chart.Month(),
+              *chart.luckPillars);
 }
 
 }  // namespace qm::natal

@@ -1,16 +1,18 @@
 // The luck start: the month-opening solar terms around the birth, the distances to them in
 // whole minutes, the direction of the luck and the age at which it begins.
+#include "natal/luck_start.h"
+
 #include <algorithm>
 #include <array>
-#include <string>
 #include <tuple>
 
-#include "base/names.h"
 #include "base/number_text.h"
+#include "base/pillar.h"
+#include "base/sex_code.h"
 #include "calendar/calendar.h"
 #include "calendar/calendar_tables.h"
-#include "natal/chart_rules.h"
-#include "natal/late_steps.h"
+#include "calendar/month_rules.h"
+#include "natal/chart_steps.h"
 
 namespace qm::natal {
 namespace {
@@ -36,16 +38,8 @@ struct JieTables {
   }
 };
 
-LuckDirection DirectionOf(int yearStem, const std::string& sex) {
-  bool yang = yearStem % 2 == 1;
-  if (sex == "M") return yang ? LuckDirection::Forward : LuckDirection::Backward;
-  if (sex == "F") return yang ? LuckDirection::Backward : LuckDirection::Forward;
-  return LuckDirection::None;
-}
-
 // Finds the 節 at or before the birth and the one after it, and the minutes to each.
-void PlaceBirthBetweenJie(Chart& chart) {
-  const ChartInputs& in = chart.in;
+void PlaceBirthBetweenJie(const BirthMoment& in, LuckStart& luck) {
   JieTables tables;
   std::array<int, 13> lengths = MonthLengths(in.year);
   JieMoment own = tables.At({in.month, in.year});
@@ -53,86 +47,107 @@ void PlaceBirthBetweenJie(Chart& chart) {
   long daysBack = 0, daysAhead = 0;
   JieMoment previous, next;
   if (beforeOwn) {
-    chart.previousJie = in.month == 1 ? JieRef{12, in.year - 1} : JieRef{in.month - 1, in.year};
-    chart.nextJie = {in.month, in.year};
-    previous = tables.At(chart.previousJie);
+    luck.previousJie = in.month == 1 ? JieRef{12, in.year - 1} : JieRef{in.month - 1, in.year};
+    luck.nextJie = {in.month, in.year};
+    previous = tables.At(luck.previousJie);
     next = own;
-    daysBack = lengths[chart.previousJie.month] - previous.day + in.day;
+    daysBack = lengths[luck.previousJie.month] - previous.day + in.day;
     daysAhead = next.day - in.day;
   } else {
-    chart.previousJie = {in.month, in.year};
-    chart.nextJie = in.month == 12 ? JieRef{1, in.year + 1} : JieRef{in.month + 1, in.year};
+    luck.previousJie = {in.month, in.year};
+    luck.nextJie = in.month == 12 ? JieRef{1, in.year + 1} : JieRef{in.month + 1, in.year};
     previous = own;
-    next = tables.At(chart.nextJie);
+    next = tables.At(luck.nextJie);
     daysBack = in.day - previous.day;
     daysAhead = lengths[in.month] - in.day + next.day;
   }
-  chart.minutesSincePreviousJie =
+  luck.minutesSincePreviousJie =
       daysBack * kMinutesPerDay + (in.hour - previous.hour) * 60L + (in.minute - previous.minute);
-  chart.minutesToNextJie =
+  luck.minutesToNextJie =
       daysAhead * kMinutesPerDay + (next.hour - in.hour) * 60L + (next.minute - in.minute);
 }
 
 // Years, months of 30 days and days of the start age; the days are rounded, so a rest of 29.5
 // days or more shows as 30.
-void ComputeStartAge(Chart& chart) {
-  long minutes = chart.luckDirection == LuckDirection::Forward ? chart.minutesToNextJie
-                                                                : chart.minutesSincePreviousJie;
-  chart.startYears = static_cast<int>(minutes / kMinutesPerYearOfAge);
-  long rest = minutes - chart.startYears * kMinutesPerYearOfAge;
-  chart.startMonths = static_cast<int>(rest / (30 * kMinutesPerDayOfAge));
-  long restOfMonth = rest - chart.startMonths * 30 * kMinutesPerDayOfAge;
-  chart.startDays = static_cast<int>((restOfMonth + kMinutesPerDayOfAge / 2) / kMinutesPerDayOfAge);
-  chart.luckStartAge = static_cast<double>(minutes) / kMinutesPerYearOfAge;
-}
-
-// The start under the special rule: a birth within 1.6666 days of either 節 starts at ten.
-void ApplySpecialLuckStart(Chart& chart) {
-  const LateStepsLayout& layout = chart.layout.late;
-  bool close = std::min(chart.minutesSincePreviousJie, chart.minutesToNextJie) <= kSpecialLuckMinutes;
-  if (!layout.specialLuckRule || chart.in.special != "Y" || !close) return;
-  chart.luckStartAge = 10;
-  chart.canvas.PrintAt(layout.specialLine.x, layout.specialLine.y, "借十歲起運");
-}
-
-// The years whose stems change the luck pillar, and the day after which 節 it changes. The
-// change falls startMonths months and X days after the 節 of the birth month, X being the start
-// days plus the days since that 節; at 30 days or more it is named from the month after. The
-// year stem moves on from a T of 15 (the 寅 month of the next year), or of 4 after a 子 or 丑
-// birth month. A 亥 month birth three months on, in a 甲 year: "逢乙庚之年立春後5日交脫".
-std::string ExchangeLine(const Chart& chart) {
-  int monthBranch = chart.in.pillars.MonthBranch;
-  int t = monthBranch + chart.startMonths;  // not reduced
-  int shift = t > 14 || (monthBranch <= 2 && t > 3) ? 1 : 0;
-  long x = chart.startDays + chart.minutesSincePreviousJie / kMinutesPerDay;
-  int jie = x < 30 ? Cycle(t - 1, 12) : Cycle(t, 12);
-  int s = NextStem(chart.in.pillars.YearStem, shift + chart.startYears);
-  int s5 = NextStem(s, 5);
-  return "逢" + std::string(StemText(std::min(s, s5))) + std::string(StemText(std::max(s, s5))) +
-         "之年" + std::string(kJieNames[jie]) + "後" + JoinNumber(x < 30 ? x : x - 30) +
-         "日交脫";
+void ComputeStartAge(LuckStart& luck) {
+  long minutes = luck.direction == LuckDirection::Forward ? luck.minutesToNextJie
+                                                           : luck.minutesSincePreviousJie;
+  luck.years = static_cast<int>(minutes / kMinutesPerYearOfAge);
+  long rest = minutes - luck.years * kMinutesPerYearOfAge;
+  luck.months = static_cast<int>(rest / (30 * kMinutesPerDayOfAge));
+  long restOfMonth = rest - luck.months * 30 * kMinutesPerDayOfAge;
+  luck.days = static_cast<int>((restOfMonth + kMinutesPerDayOfAge / 2) / kMinutesPerDayOfAge);
+  luck.age = static_cast<double>(minutes) / kMinutesPerYearOfAge;
 }
 
 // A distance in days cut (not rounded) to one decimal: 12.39 days -> "12.3".
 std::string CutDays(long minutes) { return JoinNumber(minutes * 10 / kMinutesPerDay / 10.0); }
 
+void PrintAt(Chart& chart, const PrintPlace& at, std::string_view text) {
+  chart.canvas.PrintAt(at.x, at.y, text);
+}
+
 }  // namespace
 
+LuckDirection LuckDirectionOf(int yearStem, std::string_view sexCode) {
+  bool yang = yearStem % 2 == 1;
+  switch (SexOf(sexCode)) {
+    case Sex::Male: return yang ? LuckDirection::Forward : LuckDirection::Backward;
+    case Sex::Female: return yang ? LuckDirection::Backward : LuckDirection::Forward;
+    case Sex::None: break;
+  }
+  return LuckDirection::None;
+}
+
+// The special start: a birth within 1.6666 days of either 節 starts at ten.
+LuckStart FindLuckStart(const BirthMoment& birth, int yearStem, std::string_view sexCode,
+                        std::string_view specialFlag) {
+  LuckStart luck;
+  PlaceBirthBetweenJie(birth, luck);
+  luck.direction = LuckDirectionOf(yearStem, sexCode);
+  ComputeStartAge(luck);
+  bool close = std::min(luck.minutesSincePreviousJie, luck.minutesToNextJie) <= kSpecialLuckMinutes;
+  luck.special = (specialFlag == "Y" || specialFlag == "y") && close;
+  if (luck.special) luck.age = 10;
+  return luck;
+}
+
+std::string StartLine(const LuckStart& luck) {
+  return "出生" + JoinNumber(luck.years) + "年" + JoinNumber(luck.months) + "個月又" +
+         JoinNumber(luck.days) + "天上運";
+}
+
+// The change falls `months` months and X days after the 節 of the birth month, X being the start
+// days plus the days since that 節; at 30 days or more it is named from the month after. The
+// year stem moves on from a T of 15 (the 寅 month of the next year), or of 4 after a 子 or 丑
+// birth month. A 亥 month birth three months on, in a 甲 year: "逢乙庚之年立春後5日交脫".
+std::string ExchangeLine(const LuckStart& luck, int yearStem, int monthBranch) {
+  int t = CheckedBranch(monthBranch) + luck.months;  // not reduced
+  int shift = t > 14 || (monthBranch <= 2 && t > 3) ? 1 : 0;
+  long x = luck.days + luck.minutesSincePreviousJie / kMinutesPerDay;
+  int jie = x < 30 ? Cycle(t - 1, 12) : Cycle(t, 12);
+  int s = NextStem(CheckedStem(yearStem), shift + luck.years);
+  int s5 = NextStem(s, 5);
+  return "逢" + std::string(StemText(std::min(s, s5))) + std::string(StemText(std::max(s, s5))) +
+         "之年" + std::string(kJieNames[jie]) + "後" + JoinNumber(x < 30 ? x : x - 30) + "日交脫";
+}
+
+std::string JieDistanceLine(const LuckStart& luck) {
+  return "生於" + std::string(kJieNames[luck.nextJie.month]) + "前" + CutDays(luck.minutesToNextJie) +
+         "日" + std::string(kJieNames[luck.previousJie.month]) + "後" +
+         CutDays(luck.minutesSincePreviousJie) + "日 ";
+}
+
 void ComputeLuckStart(Chart& chart) {
-  PlaceBirthBetweenJie(chart);
-  chart.luckDirection = DirectionOf(chart.in.pillars.YearStem, chart.in.sex);
-  ComputeStartAge(chart);
-  const LateStepsLayout& layout = chart.layout.late;
-  chart.canvas.PrintAt(layout.startLine.x, layout.startLine.y,
-                       "出生" + JoinNumber(chart.startYears) + "年" + JoinNumber(chart.startMonths) +
-                           "個月又" + JoinNumber(chart.startDays) + "天上運");
-  ApplySpecialLuckStart(chart);
-  chart.canvas.PrintAt(layout.exchangeLine.x, layout.exchangeLine.y, ExchangeLine(chart));
-  chart.canvas.PrintAt(layout.birthLine.x, layout.birthLine.y,
-                       "生於" + std::string(kJieNames[chart.nextJie.month]) + "前" +
-                           CutDays(chart.minutesToNextJie) + "日" +
-                           std::string(kJieNames[chart.previousJie.month]) + "後" +
-                           CutDays(chart.minutesSincePreviousJie) + "日 ");
+  const ChartInputs& in = chart.in;
+  chart.luckStart = FindLuckStart({in.year, in.month, in.day, in.hour, in.minute}, chart.Year().stem,
+                                  in.sex, in.special);
+  const LuckStart& luck = chart.luckStart;
+  const ChartLayout::Luck& at = chart.layout.luck;
+  PrintAt(chart, at.startLine, StartLine(luck));
+  if (luck.special) PrintAt(chart, at.specialLine, "借十歲起運");
+  PrintAt(chart, at.exchangeLine, ExchangeLine(luck, chart.Year().stem, chart.Month().branch));
+  PrintAt(chart, at.birthLine, JieDistanceLine(luck));
 }
 
 }  // namespace qm::natal

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "natal/late_steps.h"
+#include "natal/chart_steps.h"
 
 namespace qm::natal {
 namespace {
@@ -36,15 +36,15 @@ constexpr std::array<CommanderPeriods, 13> kMonthCommanders = {{
 }  // namespace
 
 // The ruler of the month by the whole days since its 節: 立春 + 8 days is 丙火, "(丙火司令)".
-void PrintMonthCommander(Chart& chart) {
-  const CommanderPeriods& periods = kMonthCommanders[chart.previousJie.month];
-  long days = chart.minutesSincePreviousJie / 1440;
-  if (days <= periods.firstUpTo)
-    chart.canvas.Print(periods.first);
-  else if (days >= periods.lastFrom)
-    chart.canvas.Print(periods.last);
-  else
-    chart.canvas.Print(periods.middle);
+std::string_view MonthCommander(const LuckStart& luck) {
+  const CommanderPeriods& periods = kMonthCommanders[luck.previousJie.month];
+  long days = luck.minutesSincePreviousJie / 1440;
+  if (days <= periods.firstUpTo) return periods.first;
+  if (days >= periods.lastFrom) return periods.last;
+  return periods.middle;
 }
+
+// The birth line ends with the month commander, right after its text.
+void PrintMonthCommander(Chart& chart) { chart.canvas.Print(MonthCommander(chart.luckStart)); }
 
 }  // namespace qm::natal

@@ -1,38 +1,15 @@
 // The 納音 of each pillar: the element of its pair of the sixty cycle and a stage letter, both
 // read from 納音.DAT.
-#include <array>
+#include "natal/nayin.h"
+
 #include <string_view>
 
 #include "base/field_reader.h"
-#include "base/names.h"
 #include "base/program_folder.h"
-#include "natal/late_steps.h"
+#include "natal/chart_steps.h"
 
 namespace qm::natal {
 namespace {
-
-constexpr int kNayinRecordCount = 60;
-
-// The stage letters of the nayin: those of the stems with 臨 for 建祿.
-constexpr std::array<std::string_view, 13> kNayinStageLetters = {
-    "", "生", "敗", "冠", "臨", "旺", "衰", "病", "死", "墓", "絕", "胎", "養"};
-
-struct NayinRecord {
-  double stem = 0, branch = 0, element = 0;
-  int stage = 0;
-};
-
-std::array<NayinRecord, kNayinRecordCount> ReadNayinTable() {
-  FieldReader reader(ProgramFile("納音.DAT"));
-  std::array<NayinRecord, kNayinRecordCount> records;
-  for (NayinRecord& record : records) {
-    record.stem = reader.NextNumber();
-    record.branch = reader.NextNumber();
-    record.element = reader.NextNumber();
-    record.stage = reader.NextInt();
-  }
-  return records;
-}
 
 // The name of a code 1..n of a table; empty (nothing printed) for a code outside it.
 template <std::size_t N>
@@ -44,19 +21,37 @@ std::string_view NameOfCode(const std::array<std::string_view, N>& names, double
 
 }  // namespace
 
+NayinTable ReadNayinTable() {
+  FieldReader reader(ProgramFile("納音.DAT"));
+  NayinTable records;
+  for (NayinRecord& record : records) {
+    record.stem = reader.NextNumber();
+    record.branch = reader.NextNumber();
+    record.element = reader.NextNumber();
+    record.stage = reader.NextInt();
+  }
+  return records;
+}
+
+std::vector<NayinRecord> NayinOf(const NayinTable& table, Pillar pillar) {
+  std::vector<NayinRecord> found;
+  for (const NayinRecord& record : table)
+    if (record.stem == pillar.stem && record.branch == pillar.branch) found.push_back(record);
+  return found;
+}
+
 // Each pillar's pair looked up in the table of the sixty pairs: 甲子 is 金 in 死, marked 金 over
 // 死 beside the pillar.
 void LookupNayin(Chart& chart) {
-  const std::array<NayinRecord, kNayinRecordCount> records = ReadNayinTable();
-  const LateStepsLayout& layout = chart.layout.late;
-  for (int p = 0; p < 4; ++p) {
-    double x = chart.layout.columns[p] + layout.besideColumn;
-    for (const NayinRecord& record : records) {
-      if (record.stem != chart.pillarList[p] || record.branch != chart.pillarList[p + 4]) continue;
+  const NayinTable table = ReadNayinTable();
+  const std::array<double, 2>& rows = chart.layout.dayMaster.nayinRows;
+  for (const ChartColumn& column : chart.NatalFour()) {
+    double x = column.x + chart.layout.besideColumn;
+    for (const NayinRecord& record : NayinOf(table, column.pillar)) {
       std::string_view element = NameOfCode(kElementNames, record.element);
       std::string_view stage = NameOfCode(kNayinStageLetters, record.stage);
-      if (!element.empty()) chart.canvas.PrintAt(x, layout.nayinRows[0], element);
-      if (!stage.empty()) chart.canvas.PrintAt(x, layout.nayinRows[1], stage);
+      if (!element.empty()) chart.canvas.PrintAt(x, rows[0], element);
+      if (!stage.empty()) chart.canvas.PrintAt(x, rows[1], stage);
     }
   }
 }

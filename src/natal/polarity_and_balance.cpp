@@ -1,33 +1,25 @@
 // The polarity mark, the stage pairs, the built-in yin-yang scores of the pillars and their
 // balance weighted by the season of the birth month.
+#include "natal/polarity_and_balance.h"
+
 #include <algorithm>
-#include <array>
-#include <span>
 #include <string>
 
-#include "base/names.h"
 #include "base/number_text.h"
-#include "natal/chart_rules.h"
-#include "natal/late_steps.h"
-#include "natal/word_chars.h"
+#include "natal/chart_steps.h"
 
 namespace qm::natal {
 namespace {
 
-// Items of the pillar list, stems first.
-enum Item { kYearStem, kMonthStem, kDayStem, kHourStem, kYearBranch, kMonthBranch, kDayBranch, kHourBranch };
+enum PillarIndex { kYear, kMonth, kDay, kHour };
 
+// The branch and the stem of each stage pair, by pillar.
 struct StagePair {
-  Item branch;
-  Item stem;
+  PillarIndex branch;
+  PillarIndex stem;
 };
-constexpr std::array<StagePair, 7> kStagePairs = {{{kYearBranch, kYearStem},
-                                                   {kMonthBranch, kMonthStem},
-                                                   {kHourBranch, kHourStem},
-                                                   {kMonthBranch, kHourStem},
-                                                   {kHourBranch, kMonthStem},
-                                                   {kMonthBranch, kYearStem},
-                                                   {kHourBranch, kYearStem}}};
+constexpr std::array<StagePair, 7> kStagePairs = {
+    {{kYear, kYear}, {kMonth, kMonth}, {kHour, kHour}, {kMonth, kHour}, {kHour, kMonth}, {kMonth, kYear}, {kHour, kYear}}};
 
 constexpr std::array<int, 11> kStemBalanceScore = {0, 3, 1, 7, 5, 1, -1, -1, -3, -5, -7};
 constexpr std::array<int, 13> kBranchBalanceScore = {0, -7, -2, 3, 1, -6, 7, 5, 2, -1, -3, 6, -5};
@@ -39,51 +31,69 @@ constexpr std::array<int, 5> kSeasonGroupElement = {0, 1, 2, 4, 5};  // 木 火 
 
 }  // namespace
 
-void PrintPurePolarity(Chart& chart) {
-  auto stems = std::span(chart.pillarList).first(4);
-  auto odd = [](int stem) { return stem % 2 == 1; };
-  const PrintPlace& at = chart.layout.late.purePolarity;
-  if (std::all_of(stems.begin(), stems.end(), odd)) chart.canvas.PrintAt(at.x, at.y, "純陽");
-  if (std::none_of(stems.begin(), stems.end(), odd)) chart.canvas.PrintAt(at.x, at.y, "純陰");
+std::string_view PurePolarity(std::span<const Pillar, 4> natal) {
+  auto odd = [](const Pillar& p) { return p.stem % 2 == 1; };
+  if (std::all_of(natal.begin(), natal.end(), odd)) return "純陽";
+  if (std::none_of(natal.begin(), natal.end(), odd)) return "純陰";
+  return {};
 }
 
-// The stage of a pillar stem at a pillar branch, read from the stem's row of the stage table:
-// 甲 at a 亥 branch is 長生, printed 長 over 生.
+std::array<int, 7> PairStages(std::span<const Pillar, 4> natal, const StageTable& stages) {
+  std::array<int, 7> found{};
+  for (std::size_t i = 0; i < kStagePairs.size(); ++i)
+    found[i] = StageAt(stages, natal[kStagePairs[i].stem].stem, natal[kStagePairs[i].branch].branch);
+  return found;
+}
+
+BalanceItems PillarScores(std::span<const Pillar, 4> natal) {
+  int group = kSeasonGroupOfBranch[CheckedBranch(natal[kMonth].branch)];
+  BalanceItems items;
+  for (std::size_t p = 0; p < 4; ++p) {
+    int stem = CheckedStem(natal[p].stem), branch = CheckedBranch(natal[p].branch);
+    items[p] = {kStemBalanceScore[stem], StemElement(stem) == kSeasonGroupElement[group]};
+    items[p + 4] = {kBranchBalanceScore[branch], kSeasonGroupOfBranch[branch] == group};
+  }
+  return items;
+}
+
+double YinYangBalance(const BalanceItems& items) {
+  double inSeason = 0, outOfSeason = 0;
+  for (const BalanceItem& item : items) (item.inSeason ? inSeason : outOfSeason) += item.score;
+  return 1.2 * inSeason + outOfSeason;
+}
+
+void PrintPurePolarity(Chart& chart) {
+  std::string_view mark = PurePolarity(chart.NatalPillars());
+  const PrintPlace& at = chart.layout.balance.purePolarity;
+  if (!mark.empty()) chart.canvas.PrintAt(at.x, at.y, mark);
+}
+
+// The stage of a pillar stem at a pillar branch, its word down its place: 甲 at a 亥 branch is
+// 長生, printed 長 over 生.
 void ComputePairStages(Chart& chart) {
-  for (std::size_t i = 0; i < kStagePairs.size(); ++i) {
-    int stage = StageAt(chart.stageBranchTable, chart.pillarList[kStagePairs[i].stem],
-                        chart.pillarList[kStagePairs[i].branch]);
-    if (stage == 0) continue;
-    std::string_view word = kLifeStageWords[stage];
-    const PrintPlace& at = chart.layout.late.stagePairs[i];
+  const std::array<int, 7> stages = PairStages(chart.NatalPillars(), chart.stageBranchTable);
+  for (std::size_t i = 0; i < stages.size(); ++i) {
+    if (stages[i] == 0) continue;
+    std::string_view word = kLifeStageWords[stages[i]];
+    const PrintPlace& at = chart.layout.balance.stagePairs[i];
     chart.canvas.PrintAt(at.x, at.y, CharOf(word, 0));
     chart.canvas.PrintAt(at.x, at.y + 1, LastChars(word, 1));
   }
 }
 
 void ComputePillarScores(Chart& chart) {
-  const LateStepsLayout& layout = chart.layout.late;
-  int group = kSeasonGroupOfBranch[chart.pillarList[kMonthBranch]];
-  for (int p = 0; p < 4; ++p) {
-    int stem = chart.pillarList[p], branch = chart.pillarList[p + 4];
-    chart.balanceScore[p] = kStemBalanceScore[stem];
-    chart.balanceScore[p + 4] = kBranchBalanceScore[branch];
-    chart.balanceInSeason[p] = StemElement(stem) == kSeasonGroupElement[group];
-    chart.balanceInSeason[p + 4] = kSeasonGroupOfBranch[branch] == group;
-    double x = chart.layout.columns[p] + layout.besideColumn;
-    for (int row = 0; row < 2; ++row)
-      chart.canvas.PrintAt(x, layout.scoreRows[row],
-                           FormatText(FormatNumber(chart.balanceScore[p + 4 * row], "#0"), "@@"));
+  chart.balanceItems = PillarScores(chart.NatalPillars());
+  const std::array<double, 2>& rows = chart.layout.balance.scoreRows;
+  for (std::size_t p = 0; p < 4; ++p) {
+    double x = chart.NatalFour()[p].x + chart.layout.besideColumn;
+    for (std::size_t row = 0; row < 2; ++row)
+      chart.canvas.PrintAt(x, rows[row], FormatText(FormatNumber(chart.balanceItems[p + 4 * row].score, "#0"), "@@"));
   }
 }
 
 void ComputeYinYangBalance(Chart& chart) {
-  double inSeason = 0, outOfSeason = 0;
-  for (std::size_t i = 0; i < chart.balanceScore.size(); ++i)
-    (chart.balanceInSeason[i] ? inSeason : outOfSeason) += chart.balanceScore[i];
-  double balance = 1.2 * inSeason + outOfSeason;
-  const PrintPlace& at = chart.layout.late.yinYangBalance;
-  chart.canvas.PrintAt(at.x, at.y, "陰陽氣含: " + FormatNumber(balance, "#0.00"));
+  const PrintPlace& at = chart.layout.balance.yinYangBalance;
+  chart.canvas.PrintAt(at.x, at.y, "陰陽氣含: " + FormatNumber(YinYangBalance(chart.balanceItems), "#0.00"));
 }
 
 }  // namespace qm::natal

@@ -1,14 +1,14 @@
 // How strongly each of the ten stems is present in a chart, weighted by the season of the
 // birth month: the counts, the weights and their shares, drawn as the strength table.
+#include "natal/stem_strength.h"
+
 #include <numeric>
 #include <string>
 
 #include "base/failure.h"
 #include "base/number_text.h"
-#include "natal/chart_rules.h"
+#include "natal/chart_steps.h"
 #include "natal/chart_tables.h"
-#include "natal/early_steps.h"
-#include "natal/word_chars.h"
 
 namespace qm::natal {
 namespace {
@@ -34,75 +34,90 @@ T Total(const std::array<T, N>& values) {
 
 }  // namespace
 
-void CountStems(Chart& chart) {
-  chart.principalStemCount = {};
-  chart.fullStemCount = {};
-  chart.weightedStemCount = {};
-  for (int i = 0; i < 4; ++i) {
-    int stem = CheckedStem(chart.pillarList[i]);
-    ++chart.principalStemCount[stem];
-    ++chart.fullStemCount[stem];
-    chart.weightedStemCount[stem] += 1;
+StemCounts CountStemsOf(std::span<const Pillar, 4> natal, const HiddenStemTable& hidden) {
+  StemCounts counts;
+  for (const Pillar& pillar : natal) {
+    int stem = CheckedStem(pillar.stem);
+    ++counts.principal[stem];
+    ++counts.full[stem];
+    counts.weighted[stem] += 1;
   }
-  for (int i = 0; i < 4; ++i) {
-    int branch = CheckedBranch(chart.pillarList[i + 4]);
-    const HiddenSlot& principal = chart.branchHiddenStems[branch][PrincipalHiddenSlot(branch) - 1];
-    if (auto stem = StemFromText(CharOf(principal.text, 0))) ++chart.principalStemCount[*stem];
+  for (const Pillar& pillar : natal) {
+    const HiddenSlot& principal = HiddenStemsOf(hidden, pillar.branch)[PrincipalHiddenSlot(pillar.branch) - 1];
+    if (auto stem = StemFromText(CharOf(principal.text, 0))) ++counts.principal[*stem];
   }
   // Every slot counts, shown or not; a slot that names no stem adds nothing.
-  for (const HiddenStemRecord& record : chart.pillarHiddenStems)
-    for (const HiddenSlot& slot : record)
+  for (const Pillar& pillar : natal)
+    for (const HiddenSlot& slot : HiddenStemsOf(hidden, pillar.branch))
       if (auto stem = StemFromText(CharOf(slot.text, 0))) {
-        ++chart.fullStemCount[*stem];
-        chart.weightedStemCount[*stem] += TextToNumber(slot.weight);
+        ++counts.full[*stem];
+        counts.weighted[*stem] += TextToNumber(slot.weight);
       }
+  return counts;
+}
+
+double StemWeights::StemShare(int stem) const {
+  if (total == 0) throw Failure("天干力度合計為 0，無法計算比重");
+  return weight[CheckedStem(stem)] / total * 100;
+}
+
+double StemWeights::ElementShare(int element) const {
+  if (total == 0) throw Failure("天干力度合計為 0，無法計算比重");
+  return (weight[CheckedStem(2 * element - 1)] + weight[CheckedStem(2 * element)]) / total * 100;
+}
+
+StemWeights WeighStems(const StemCounts& counts, const MonthlyStemWeights& monthly, int monthBranch) {
+  StemWeights weights;
+  int branch = CheckedBranch(monthBranch);
+  for (int s = 1; s <= 10; ++s) weights.weight[s] = counts.weighted[s] * (1 + 0.5 * monthly[s][branch]);
+  weights.total = Total(weights.weight);
+  return weights;
+}
+
+void CountStems(Chart& chart) {
+  chart.stemCounts = CountStemsOf(chart.NatalPillars(), chart.branchHiddenStems);
 }
 
 void ComputeStemWeights(Chart& chart) {
   chart.monthlyStemWeight = ReadMonthlyStemWeights();
-  int monthBranch = CheckedBranch(chart.pillarList[5]);
-  for (int s = 1; s <= 10; ++s)
-    chart.stemWeight[s] =
-        chart.weightedStemCount[s] * (1 + 0.5 * chart.monthlyStemWeight[s][monthBranch]);
-  chart.totalStemWeight = Total(chart.stemWeight);
-
+  int monthBranch = chart.Month().branch;
+  chart.stemWeights = WeighStems(chart.stemCounts, chart.monthlyStemWeight, monthBranch);
+  const StemCounts& counts = chart.stemCounts;
+  const StemWeights& weights = chart.stemWeights;
   PrintInTable(chart, 2, 2, kTableHead1);
   PrintInTable(chart, 2, 3, kTableHead2);
   for (int s = 1; s <= 10; ++s) {
     double y = StemRow(s);
     PrintInTable(chart, 5, y, FormatText(kStemNames[s], "@"));
-    PrintInTable(chart, 11, y, FormatNumber(chart.principalStemCount[s], "0"));
-    PrintInTable(chart, 13, y, FormatNumber(chart.fullStemCount[s], "0"));
-    PrintInTable(chart, 15, y, FormatNumber(chart.weightedStemCount[s], "0.0"));
+    PrintInTable(chart, 11, y, FormatNumber(counts.principal[s], "0"));
+    PrintInTable(chart, 13, y, FormatNumber(counts.full[s], "0"));
+    PrintInTable(chart, 15, y, FormatNumber(counts.weighted[s], "0.0"));
     PrintInTable(chart, 19, y, FormatNumber(chart.monthlyStemWeight[s][monthBranch], "0.0"));
-    PrintInTable(chart, 23, y, FormatNumber(chart.stemWeight[s], "0.00"));
-    if (chart.totalStemWeight == 0) throw Failure("天干力度合計為 0，無法計算比重");
-    chart.stemShare[s] = chart.stemWeight[s] / chart.totalStemWeight * 100;
-    PrintInTable(chart, 28, y, FormatNumber(chart.stemShare[s], "#0.0"));
+    PrintInTable(chart, 23, y, FormatNumber(weights.weight[s], "0.00"));
+    PrintInTable(chart, 28, y, FormatNumber(weights.StemShare(s), "#0.0"));
   }
   PrintInTable(chart, 1, 14, kTableRule);
   PrintInTable(chart, 3, 15, "合計: ");
-  PrintInTable(chart, 10, 15, FormatNumber(Total(chart.principalStemCount), "0"));
-  PrintInTable(chart, 12, 15, FormatNumber(Total(chart.fullStemCount), "0"));
-  PrintInTable(chart, 15, 15, FormatNumber(Total(chart.weightedStemCount), "0.0"));
-  PrintInTable(chart, 22, 15, FormatNumber(chart.totalStemWeight, "#0.00"));
+  PrintInTable(chart, 10, 15, FormatNumber(Total(counts.principal), "0"));
+  PrintInTable(chart, 12, 15, FormatNumber(Total(counts.full), "0"));
+  PrintInTable(chart, 15, 15, FormatNumber(Total(counts.weighted), "0.0"));
+  PrintInTable(chart, 22, 15, FormatNumber(weights.total, "#0.00"));
   for (int e = 1; e <= 5; ++e) {
-    double share = (chart.stemWeight[2 * e - 1] + chart.stemWeight[2 * e]) / chart.totalStemWeight * 100;
     PrintInTable(chart, 32, ElementLine(e), kElementNames[e]);
-    chart.canvas.Print(FormatNumber(share, "   #0.0"));
+    chart.canvas.Print(FormatNumber(weights.ElementShare(e), "   #0.0"));
   }
 }
 
+// Each element's state in the season of the month branch, on its element line.
 void ComputeElementStates(Chart& chart) {
-  for (int state = 1; state <= 5; ++state) {
-    int element = kSeasonStateTable[chart.monthStateSeason][state];
-    PrintInTable(chart, 34, ElementLine(element), kSeasonStateNames[state]);
-  }
+  int season = StateSeason(chart.Month().branch);
+  for (int state = 1; state <= 5; ++state)
+    PrintInTable(chart, 34, ElementLine(kSeasonStateTable[season][state]), kSeasonStateNames[state]);
 }
 
 void ComputeStemListTenGods(Chart& chart) {
-  for (int s = 1; s <= 10; ++s)
-    PrintInTable(chart, 1, StemRow(s), TenGodName(s, chart.pillarList[2]));
+  for (int s = 1; s <= 10; ++s) PrintInTable(chart, 1, StemRow(s), TenGodName(s, chart.Day().stem));
 }
 
 }  // namespace qm::natal
+

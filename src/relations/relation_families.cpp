@@ -12,7 +12,7 @@ constexpr std::size_t kMonth = 1;
 constexpr std::size_t kHour = 3;
 
 int Value(const Column& column, Side side) {
-  return side == Side::Stem ? column.stem : column.branch;
+  return side == Side::Stem ? column.pillar.stem : column.pillar.branch;
 }
 
 bool Holds(Columns columns, Side side, int number) {
@@ -27,8 +27,8 @@ bool Contains(const std::array<int, 3>& numbers, int number) {
 
 // The stem roots in the column's branch when it is one of that branch's hidden stems.
 void AddRoot(int stem, const Column& column, std::string_view mark, RelationList& list) {
-  if (!Contains(kHiddenStemTable[column.branch], stem)) return;
-  list.Add(std::string(kStemNames[stem]) + "得根在" + std::string(kBranchNames[column.branch]) +
+  if (!Contains(kHiddenStemTable[column.pillar.branch], stem)) return;
+  list.Add(std::string(kStemNames[stem]) + "得根在" + std::string(kBranchNames[column.pillar.branch]) +
            std::string(mark));
 }
 
@@ -48,7 +48,7 @@ void AddFoundGroups(std::span<const Group> groups, Columns columns, Side side,
 
 void StemRooting(Columns natal, RelationList& list) {
   for (std::size_t i = 0; i < natal.size(); ++i) {
-    const int stem = natal[i].stem;
+    const int stem = natal[i].pillar.stem;
     if (stem == 0 || Holds(natal.first(i), Side::Stem, stem)) continue;
     AddRoot(stem, natal[kMonth], "*", list);
     AddRoot(stem, natal[kHour], "", list);
@@ -58,8 +58,9 @@ void StemRooting(Columns natal, RelationList& list) {
 void PillarPairClash(Columns columns, RelationList& list) {
   for (const Column& a : columns)
     for (const Column& b : columns) {
-      if (&a == &b || a.stem == 0 || a.branch == 0 || b.stem == 0 || b.branch == 0) continue;
-      if (Cycle(a.stem - b.stem, 10) == 4 && Cycle(a.branch - b.branch, 12) == 6)
+      const Pillar &p = a.pillar, &q = b.pillar;
+      if (&a == &b || p.stem == 0 || p.branch == 0 || q.stem == 0 || q.branch == 0) continue;
+      if (Cycle(p.stem - q.stem, 10) == 4 && Cycle(p.branch - q.branch, 12) == 6)
         list.Add(std::string(a.name) + std::string(b.name) + "天地沖");
     }
 }
@@ -110,12 +111,13 @@ void BranchBreak(Columns columns, RelationList& list) {
 void PairAndSelfPunishment(Columns columns, RelationList& list) {
   AddFoundGroups(kPairPunishments, columns, Side::Branch, list);
   for (const SelfPunishment& row : kSelfPunishments)
-    if (std::ranges::count(columns, row.branch, &Column::branch) >= 2) list.Add(row.text);
+    if (std::ranges::count_if(columns, [&](const Column& c) { return c.pillar.branch == row.branch; }) >= 2)
+      list.Add(row.text);
 }
 
 void PillarSelfClash(Columns columns, RelationList& list) {
   for (const Column& c : columns)
-    if (Contains(kSelfClashBranches[c.stem], c.branch)) list.Add(std::string(c.name) + "干支沖");
+    if (Contains(kSelfClashBranches[c.pillar.stem], c.pillar.branch)) list.Add(std::string(c.name) + "干支沖");
 }
 
 }  // namespace qm::relations

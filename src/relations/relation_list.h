@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/failure.h"
+#include "base/pillar.h"
 #include "ui/canvas.h"
 
 namespace qm::relations {
@@ -16,12 +17,11 @@ namespace qm::relations {
 // family runs over, so the same families serve four pillars or seven.
 struct Column {
   std::string_view name;
-  int stem = 0;
-  int branch = 0;
+  Pillar pillar;
 };
 
 // The columns of a chart handed over as its N stems followed by its N branches, named in order.
-// A stem outside 0..10 or a branch outside 0..12 throws qm::Failure.
+// A stem outside 0..10 or a branch outside 0..12 throws qm::Failure; 0 is none.
 template <std::size_t N>
 std::array<Column, N> ColumnsOf(const std::array<std::string_view, N>& names,
                                 const std::array<int, 2 * N>& stemsThenBranches) {
@@ -31,7 +31,7 @@ std::array<Column, N> ColumnsOf(const std::array<std::string_view, N>& names,
     const int branch = stemsThenBranches[p + N];
     if (stem < 0 || stem > 10 || branch < 0 || branch > 12)
       throw Failure("干支超出範圍: " + std::to_string(stem) + "," + std::to_string(branch));
-    columns[p] = {names[p], stem, branch};
+    columns[p] = {names[p], {stem, branch}};
   }
   return columns;
 }

@@ -13,9 +13,6 @@ Pillar ConceptionPillar(Pillar month);
 // 甲子 -> 己丑.
 Pillar BreathPillar(Pillar day);
 
-// The characters of a pillar; a stem or branch outside its range gives no character.
-std::string PillarText(Pillar pillar);
-
 // "胎元:" with the conception pillar at (3, 24), then "胎息:" with the breath pillar at (12, 24).
 void PrintConceptionAndBreath(ui::Canvas& canvas, Pillar month, Pillar day);
 

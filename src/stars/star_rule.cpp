@@ -5,12 +5,6 @@
 
 namespace qm::stars {
 
-Sex SexOf(std::string_view sexCode) {
-  if (sexCode == "M" || sexCode == "m") return Sex::Male;
-  if (sexCode == "F" || sexCode == "f") return Sex::Female;
-  return Sex::None;
-}
-
 bool CheckHolds(const Check& check, std::span<const Row> rows, std::span<const Pillar> pillars) {
   return std::any_of(rows.begin(), rows.end(), [&](const Row& row) {
     for (int i = 0; i < check.count; ++i) {

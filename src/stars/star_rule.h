@@ -7,16 +7,11 @@
 #include <span>
 #include <string_view>
 
+#include "base/pillar.h"
+#include "base/sex_code.h"
 #include "stars/star_grid.h"
 
 namespace qm::stars {
-
-// One pillar of a chart: stem 1..10 and branch 1..12; any other number is none and matches
-// nothing.
-struct Pillar {
-  int stem = 0;
-  int branch = 0;
-};
 
 // What a table entry asks of a pillar: a stem, a branch or both (0 in a field asks nothing of
 // it). A mark that asks nothing at all is an empty entry and matches no pillar, so stems are
@@ -38,12 +33,9 @@ constexpr bool Matches(Mark mark, Pillar pillar) {
 // pillars holds rows of one mark.
 using Row = std::array<Mark, 3>;
 
-// Whom a star is for, and the sex of a chart: None on a star means either sex; a chart whose
-// code is neither "M", "m", "F" nor "f" is None and gets only the stars for either sex.
-enum class Sex { None, Male, Female };
-
-Sex SexOf(std::string_view sexCode);
-
+// A chart's pillars are qm::Pillar: stem 1..10 and branch 1..12; any other number is none and
+// matches nothing. Whom a star is for is a qm::Sex: None on a star means either sex; a chart
+// whose code is neither "M", "m", "F" nor "f" is None and gets only the stars for either sex.
 struct Star {
   std::string_view word;
   Sex forSex;

@@ -39,9 +39,6 @@ constexpr std::array<Row, K * W> Keyed(const Mark (&table)[K][W], KeyOf keyOf) {
   return rows;
 }
 
-// The season of each month branch, 1 spring (寅 卯 辰) to 4 winter (亥 子 丑).
-inline constexpr std::array<int, 13> kSeasonOfBranch = {0, 4, 4, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4};
-
 }  // namespace table_forms
 
 // A table with one row of W entries per stem, 甲 to 癸.
@@ -75,7 +72,7 @@ constexpr std::array<Row, 12 * W> KeyedBySeason(const Mark (&seasons)[4][W]) {
   for (std::size_t branch = 1; branch <= 12; ++branch) {
     for (std::size_t entry = 0; entry < W; ++entry) {
       table[branch - 1][entry] =
-          seasons[static_cast<std::size_t>(table_forms::kSeasonOfBranch[branch]) - 1][entry];
+          seasons[static_cast<std::size_t>(SeasonOf(static_cast<int>(branch))) - 1][entry];
     }
   }
   return KeyedByBranch(table);

@@ -25,9 +25,6 @@ class Window {
   virtual void Form_Load() {}
   // The activate step, run when the window becomes active coming from another window.
   virtual void Form_Activate() {}
-  // The title bar's close box: a window that allows it says what closing means (the luck window
-  // returns to the start screen); by default the box does nothing.
-  virtual void Form_QueryUnload() {}
 
   const std::string& Name() const { return name_; }
 
@@ -49,6 +46,8 @@ class Window {
   Font font;
   Canvas canvas;
   Program& program;
+  // The control whose click the title bar's close box raises; empty: the box does nothing.
+  std::string closeBox;
 
  protected:
   void OnClick(std::string name, std::function<void()> handler);

@@ -1,5 +1,6 @@
 #include "ui/window_protocol.h"
 
+#include "base/program_folder.h"
 #include "ui/program.h"
 
 namespace ui {
@@ -28,6 +29,17 @@ void PrintChartWindow(Window& window, const std::vector<std::string_view>& hidde
     window.program.MsgBox("找不到印表機，無法列印");
   else if (result == PrintResult::Failed)
     window.program.MsgBox("列印失敗，請檢查印表機");
+}
+
+std::optional<qm::BirthRecord> ReadBirthRecordOrReturn(Window& window, const std::string& name) {
+  const std::filesystem::path file = qm::ProgramFile(name);
+  try {
+    return qm::ReadBirthRecord(file);
+  } catch (const qm::Failure&) {
+    window.program.MsgBox(qm::BirthRecordMessage(qm::CheckBirthRecord(file), name));
+    ReturnToStart(window);
+    return std::nullopt;
+  }
 }
 
 void ShowInPlaceOfStart(Window& window) {

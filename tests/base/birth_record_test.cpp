@@ -69,6 +69,27 @@ TEST(BirthRecord, TellsAMissingRecordFromAMalformedOne) {
   }
 }
 
+// A hand-edited record with one field out of range in turn: each is refused as the start screen
+// refuses that entry.
+TEST(BirthRecord, RefusesEveryFieldOutOfItsRange) {
+  test::TempFolder folder("birth");
+  const char* refused[] = {
+      " 0, 5, 12,8,30,M,N",   " 121, 5, 12,8,30,M,N", " 73, 0, 12,8,30,M,N", " 73, 13, 12,8,30,M,N",
+      " 73, 5, 0,8,30,M,N",   " 73, 4, 31,8,30,M,N",  " 74, 2, 29,8,30,M,N", " 73, 5, 12,-1,30,M,N",
+      " 73, 5, 12,24,30,M,N", " 73, 5, 12,8,-1,M,N",  " 73, 5, 12,8,60,M,N", " 73, 5, 12,8,30,X,N",
+      " 73, 5, 12,8,30,M,X",  " 73, 5, 12,8,30,M,",
+  };
+  for (const char* content : refused) {
+    folder.Write("rec", std::string(content) + "\r\n");
+    EXPECT_EQ(CheckBirthRecord(folder / "rec"), BirthRecordProblem::Malformed) << content;
+  }
+  // The limits themselves are good: RocYear 1 and 120, 29 February of a leap year, 23:59, "f"/"y".
+  for (const char* content : {" 1, 1, 31,0,0,F,N", " 120, 12, 31,23,59,f,y", " 73, 2, 29,8,30,M,N"}) {
+    folder.Write("rec", std::string(content) + "\r\n");
+    EXPECT_EQ(CheckBirthRecord(folder / "rec"), BirthRecordProblem::None) << content;
+  }
+}
+
 TEST(BirthRecord, AFolderOfThatNameIsNoRecord) {
   test::TempFolder folder("birth");
   std::filesystem::create_directory(folder / "rec");

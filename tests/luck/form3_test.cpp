@@ -203,7 +203,7 @@ TEST_F(Form3Test, ReturnClosesTheWindowAndReopeningReadsTheRecordAgain) {
 
 TEST_F(Form3Test, TheCloseBoxReturnsAsTheReturnButtonDoes) {
   Open("rec", 94, 5);
-  program.RunEvent([this] { Window()->Form_QueryUnload(); });
+  Click(Window()->closeBox);
   EXPECT_EQ(Window(), nullptr);
   EXPECT_TRUE(StartShown());
 }

@@ -10,7 +10,7 @@
 namespace qm::luck {
 namespace {
 
-std::string PillarText(CyclePair pair) {
+std::string Characters(Pillar pair) {
   return std::string(kStemNames[static_cast<std::size_t>(pair.stem)]) +
          std::string(kBranchNames[static_cast<std::size_t>(pair.branch)]);
 }
@@ -19,15 +19,15 @@ std::string PillarText(CyclePair pair) {
 TEST(YearPillarTable, EveryRowIsTheYearPillarOfItsYear) {
   test::TempFolder folder("one120");
   folder.CopyAllData();
-  const std::array<CyclePair, 121> table = ReadYearPillarTable();
+  const std::array<Pillar, 121> table = ReadYearPillarTable();
   for (int year = 1; year <= 120; ++year) {
     const Pillars p = PillarsOfMoment(year, 3, 1, 12, 0);
     EXPECT_EQ(table[year].stem, p.YearStem) << year;
     EXPECT_EQ(table[year].branch, p.YearBranch) << year;
   }
-  EXPECT_EQ(PillarText(table[1]), "壬子");
-  EXPECT_EQ(PillarText(table[73]), "甲子");
-  EXPECT_EQ(PillarText(table[120]), "辛亥");
+  EXPECT_EQ(Characters(table[1]), "壬子");
+  EXPECT_EQ(Characters(table[73]), "甲子");
+  EXPECT_EQ(Characters(table[120]), "辛亥");
 }
 
 TEST(YearPillarTable, MissingShortOrWrongFileThrows) {
@@ -50,7 +50,7 @@ struct FlowCase {
 TEST(FlowingPillars, WorkedValues) {
   test::TempFolder folder("flowing");
   folder.CopyData("ONE120.DAT");
-  const std::array<CyclePair, 121> table = ReadYearPillarTable();
+  const std::array<Pillar, 121> table = ReadYearPillarTable();
   const FlowCase cases[] = {
       {94, 1, "甲申", "丁丑"},   // January takes the year before and a 丑 month
       {94, 2, "乙酉", "戊寅"},   // February keeps the year: 乙 year, 寅 month 戊
@@ -61,8 +61,8 @@ TEST(FlowingPillars, WorkedValues) {
   };
   for (const FlowCase& c : cases) {
     const int pillarYear = FlowPillarYear(c.flowYear, c.flowMonth);
-    EXPECT_EQ(PillarText(FlowYearPillar(table, pillarYear)), c.year) << c.flowYear << "/" << c.flowMonth;
-    EXPECT_EQ(PillarText(FlowMonthPillar(pillarYear, c.flowMonth)), c.month)
+    EXPECT_EQ(Characters(FlowYearPillar(table, pillarYear)), c.year) << c.flowYear << "/" << c.flowMonth;
+    EXPECT_EQ(Characters(FlowMonthPillar(pillarYear, c.flowMonth)), c.month)
         << c.flowYear << "/" << c.flowMonth;
   }
 }

@@ -6,7 +6,7 @@
 
 #include "base/program_folder.h"
 #include "natal/form2.h"
-#include "test_late_support.h"
+#include "chart_test_support.h"
 #include "ui/headless_platform.h"
 #include "ui/program.h"
 #include "ui/window_protocol.h"
@@ -106,6 +106,18 @@ TEST_F(Form2Test, ARecordTooShortIsSaidAndNoWindowStays) {
   EXPECT_EQ(platform.messages[0].text, "出生資料檔內容有誤：short");
   EXPECT_EQ(Window(), nullptr);
   EXPECT_TRUE(program.windows.IsVisible(program.windows.Get("form1")));
+}
+
+TEST_F(Form2Test, ARecordWithAFieldOutOfRangeIsSaidAndNoWindowStays) {
+  for (const char* line : {" 73, 13, 12,8,30,M,N", " 0, 5, 12,8,30,M,N", " 121, 5, 12,8,30,M,N"}) {
+    platform.messages.clear();
+    WriteRecord("bad", line);
+    Open("bad");
+    ASSERT_EQ(platform.messages.size(), 1u) << line;
+    EXPECT_EQ(platform.messages[0].text, "出生資料檔內容有誤：bad");
+    EXPECT_EQ(Window(), nullptr);
+    EXPECT_TRUE(program.windows.IsVisible(program.windows.Get("form1")));
+  }
 }
 
 TEST_F(Form2Test, LaterActivationsKeepTheSteppedMomentAndReopeningStartsFromTheRecord) {

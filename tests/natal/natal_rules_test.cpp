@@ -64,13 +64,5 @@ TEST(StageAt, FindsTheBranchInTheStemsRowAndTakesItsLastPlace) {
   EXPECT_EQ(StageAt(table, 2, 6), 0);
 }
 
-TEST(LastChars, CountsCharactersNotBytes) {
-  EXPECT_EQ(LastChars("癸水", 1), "水");
-  EXPECT_EQ(LastChars("0.5", 2), ".5");
-  EXPECT_EQ(LastChars("1", 2), "1");
-  EXPECT_EQ(LastChars("", 2), "");
-  EXPECT_EQ(LastChars("1984", 3), "984");
-}
-
 }  // namespace
 }  // namespace qm::natal

@@ -5,7 +5,7 @@
 
 #include "base/failure.h"
 #include "natal/chart_tables.h"
-#include "test_late_support.h"
+#include "chart_test_support.h"
 
 namespace qm::natal {
 namespace {

@@ -5,8 +5,8 @@
 #include <fstream>
 
 #include "base/failure.h"
-#include "natal/early_steps.h"
-#include "early_support.h"
+#include "natal/chart_steps.h"
+#include "chart_test_support.h"
 
 namespace qm::natal::test {
 namespace {
@@ -70,8 +70,8 @@ TEST_F(StrengthTable, HeadTotalsAndElementLines) {
   EXPECT_EQ(TextsAt(canvas, 34, 5), Texts{"休"});
   EXPECT_EQ(TextsAt(canvas, 34, 13), Texts{"囚"});
   EXPECT_EQ(TextsAt(canvas, 34, 11), Texts{"死"});
-  EXPECT_DOUBLE_EQ(chart->totalStemWeight, 10.725);
-  EXPECT_DOUBLE_EQ(chart->stemWeight[6], 1.95);
+  EXPECT_DOUBLE_EQ(chart->stemWeights.total, 10.725);
+  EXPECT_DOUBLE_EQ(chart->stemWeights.weight[6], 1.95);
 }
 
 TEST_F(StrengthTable, TenGodsOfAYinDayAndTheStatesOfASpringMonth) {
@@ -104,12 +104,12 @@ TEST_F(StrengthFixture, SlotsBeyondTheShownCountAreCountedToo) {
   Write("地支藏干.DAT", text);
   Draw();
   // Each branch's second slot, shown or not, adds 壬 once and half a count.
-  EXPECT_EQ(chart->fullStemCount[9], 1 + 4);
-  EXPECT_DOUBLE_EQ(chart->weightedStemCount[9], 1 + 4 * 0.5);
-  EXPECT_EQ(chart->fullStemCount[10], 4);
+  EXPECT_EQ(chart->stemCounts.full[9], 1 + 4);
+  EXPECT_DOUBLE_EQ(chart->stemCounts.weighted[9], 1 + 4 * 0.5);
+  EXPECT_EQ(chart->stemCounts.full[10], 4);
   // The principal slot of 巳 and 辰 is the second: 壬; of 子 and 午 the first: 癸.
-  EXPECT_EQ(chart->principalStemCount[9], 1 + 2);
-  EXPECT_EQ(chart->principalStemCount[10], 2);
+  EXPECT_EQ(chart->stemCounts.principal[9], 1 + 2);
+  EXPECT_EQ(chart->stemCounts.principal[10], 2);
 }
 
 TEST_F(StrengthFixture, AZeroTotalStopsAtTheFirstShare) {

@@ -126,12 +126,13 @@ void ScriptRunner::Dump(const std::string& arg) {
   if (ui::Window* window = WindowOf(arg)) DumpWindow(program_, *window, out_);
 }
 
-// The title bar's close box of a shown window.
+// The title bar's close box of a shown window: the click of its close-box control, if any.
 void ScriptRunner::Close(const std::string& arg) {
   ui::Window* window = WindowOf(arg);
   if (!window) return;
   if (!program_.windows.IsVisible(*window)) return Error("window " + window->Name() + " is hidden");
-  program_.RunEvent([&] { window->Form_QueryUnload(); });
+  if (window->closeBox.empty()) return;
+  program_.RunEvent([&] { window->Click(window->closeBox); });
 }
 
 void ScriptRunner::Png(const std::string& arg) {

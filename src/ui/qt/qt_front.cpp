@@ -38,7 +38,7 @@ struct QtFront::Impl {
     };
     events.close = [this](Window& window) {
       if (window.Name() == kStartScreen) Run([&window] { window.Click("cmd_quit"); });
-      else Run([&window] { window.Form_QueryUnload(); });
+      else if (!window.closeBox.empty()) Run([&window] { window.Click(window.closeBox); });
     };
     return events;
   }

@@ -25,7 +25,8 @@ QString Q(std::string_view text) {
 
 }  // namespace
 
-QtPlatform::QtPlatform() : random_(ClockSeed()) {}
+// One engine for the whole run, seeded once from the system's random source.
+QtPlatform::QtPlatform() : random_(std::random_device{}()) {}
 
 void QtPlatform::MsgBox(std::string_view text, std::string_view title) {
   if (beforeDialog) beforeDialog();

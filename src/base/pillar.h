@@ -1,0 +1,45 @@
+#pragma once
+// A pillar of a chart: a stem and a branch. The chart, the relation list and the star grid all
+// hold their pillars in this one form; 0 in either place means none (a missing luck pillar, a
+// pillar never chosen).
+#include <string>
+#include <string_view>
+
+#include "base/names.h"
+
+namespace qm {
+
+constexpr bool IsStem(int stem) { return stem >= 1 && stem <= 10; }
+constexpr bool IsBranch(int branch) { return branch >= 1 && branch <= 12; }
+
+// A stem (1..10) or branch (1..12) number as it is, for reading a table by it; a number outside
+// (a 0 of a missing pillar among them) throws qm::Failure instead of reading past the table.
+int CheckedStem(int stem);
+int CheckedBranch(int branch);
+
+// The stem and branch characters, checked the same way.
+inline std::string_view StemText(int stem) { return kStemNames[CheckedStem(stem)]; }
+inline std::string_view BranchText(int branch) { return kBranchNames[CheckedBranch(branch)]; }
+
+struct Pillar {
+  int stem = 0;
+  int branch = 0;
+
+  // A pair of the sixty cycle: both in range and of the same polarity.
+  constexpr bool IsValid() const {
+    return IsStem(stem) && IsBranch(branch) && stem % 2 == branch % 2;
+  }
+  // The place 1 (甲子) .. 60 (癸亥) of a valid pair in the sixty cycle; 0 for any other.
+  constexpr int CycleNumber() const {
+    if (!IsValid()) return 0;
+    for (int n = stem; n <= 60; n += 10)
+      if (Cycle(n, 12) == branch) return n;
+    return 0;
+  }
+  bool operator==(const Pillar&) const = default;
+};
+
+// The characters of a pillar; a stem or branch outside its range gives no character.
+std::string PillarText(Pillar pillar);
+
+}  // namespace qm

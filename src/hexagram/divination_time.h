@@ -1,0 +1,19 @@
+#pragma once
+// The moment of a divination: the Gregorian date as a RocYear, the hour 0..23 and the minute.
+#include <string_view>
+
+namespace qm::hexagram {
+
+struct DivinationTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+  bool operator==(const DivinationTime&) const = default;
+};
+
+// The time of the system clock, seconds dropped: the date text "2005/5/11" and the time text
+// "下午 03:04:05" (上午 12 is hour 0, 下午 1..11 are 13..23, 下午 12 is 12) give 94/5/11 15:04.
+DivinationTime DivinationTimeOfClock(std::string_view date, std::string_view time);
+
+// A time the calendar serves: RocYear 1..120, a day of the month, hour 0..23, minute 0..59.
+bool IsDivinationTime(const DivinationTime& time);
+
+}  // namespace qm::hexagram

@@ -1,0 +1,100 @@
+// The controls of the hexagram window: captions, items, twips positions, fonts.
+#include <string>
+#include <vector>
+
+#include "base/names.h"
+#include "hexagram/form8.h"
+#include "ui/list_items.h"
+
+namespace qm::hexagram {
+namespace {
+
+using ui::ControlKind;
+
+const ui::Font kControlFont{"新細明體", 9.75};
+const ui::Font kTitleFont{"標楷體", 12, true};
+
+struct Place {
+  int left, top, width, height;
+};
+
+ui::Control Make(std::string name, ControlKind kind, std::string text, Place at,
+                 std::vector<std::string> items = {}) {
+  ui::Control c;
+  c.name = std::move(name);
+  c.kind = kind;
+  c.text = std::move(text);
+  c.items = std::move(items);
+  c.left = at.left, c.top = at.top, c.width = at.width, c.height = at.height;
+  c.font = kControlFont;
+  c.backColor = kind == ControlKind::ComboBox || kind == ControlKind::TextBox ? ui::kWhite
+                                                                              : 0xC0FFFF;
+  return c;
+}
+
+// "73 (1984)" .. "120 (2031)".
+std::vector<std::string> YearItems() {
+  std::vector<std::string> items;
+  for (int year = 73; year <= 120; ++year)
+    items.push_back(std::to_string(year) + " (" + std::to_string(year + 1911) + ")");
+  return items;
+}
+
+}  // namespace
+
+void Form8::AddControls() {
+  ui::Control title = Make("Label10", ControlKind::Label, "Quillmere 六爻卦占卜程式",
+                           {4800, 120, 3615, 255});
+  title.font = kTitleFont;
+  Add(title);
+  Add(Make("Frame1", ControlKind::Frame,
+           std::string(17, ' ') + "時間輸入方式" + std::string(67, ' ') + "功能選項" +
+               std::string(25, ' '),
+           {0, 5760, 11895, 495}));
+  Add(Make("Option1", ControlKind::OptionButton, "當前時間", {480, 6000, 1215, 255}));
+  Add(Make("Option2", ControlKind::OptionButton, "自行輸入", {1680, 6000, 1095, 255}));
+  Add(Make("Option4", ControlKind::OptionButton, "干支輸入", {2880, 6000, 1215, 255}));
+  Add(Make("Option3", ControlKind::OptionButton, "舊檔案輸入", {6840, 6000, 1215, 255}));
+  Add(Make("Option7", ControlKind::OptionButton, "電腦取卦", {8160, 6000, 1095, 255}));
+  Add(Make("Option6", ControlKind::OptionButton, "列 印", {9360, 6000, 855, 180}));
+  Add(Make("Option5", ControlKind::OptionButton, "結束本系統", {10320, 6000, 1455, 180}));
+
+  const std::vector<std::string> lineItems = {"─ 少陽", "Ｏ 老陽", "-- 少陰", "Ｘ 老陰"};
+  const std::array<const char*, 6> lineNames = {"初爻", "二爻", "三爻", "四爻", "五爻", "六爻"};
+  for (int k = 0; k < 6; ++k) {
+    Add(Make("Label" + std::to_string(k + 1), ControlKind::Label, lineNames[k],
+             {360 + 1560 * k, 6360, 375, 255}));
+    Add(Make(lineNames[k], ControlKind::ComboBox, "─ 少陽", {720 + 1560 * k, 6360, 975, 300},
+             lineItems));
+  }
+  Add(Make("Command1", ControlKind::Button, "按鈕啟動", {9600, 6360, 975, 375}));
+
+  Add(Make("Label9", ControlKind::Label, " 年干  年支   月干  月支    日干  日支    時干  時支",
+           {360, 6840, 5535, 255}));
+  const std::array<const char*, 8> pillarLists = {"古年干", "古年支", "古月干", "古月支",
+                                                  "古日干", "古日支", "古時干", "古時支"};
+  const std::array<int, 8> pillarLefts = {360, 960, 1800, 2400, 3240, 3840, 4680, 5280};
+  for (int i = 0; i < 8; ++i) {
+    const bool stem = i % 2 == 0;
+    const bool defaultsToZi = i == 3 || i == 5;  // 古月支 and 古日支 start on 子
+    Add(Make(pillarLists[i], ControlKind::ComboBox, defaultsToZi ? "子" : "",
+             {pillarLefts[i], 7080, 615, 345},
+             stem ? ui::NameItems(kStemNames) : ui::NameItems(kBranchNames)));
+  }
+  Add(Make("Command4", ControlKind::Button, "按鈕啟動", {6000, 7080, 1095, 375}));
+
+  Add(Make("Label7", ControlKind::Label, "輸入檔名", {7320, 6960, 855, 255}));
+  Add(Make("oldname", ControlKind::TextBox, "", {8280, 6960, 1215, 315}));
+  Add(Make("Command3", ControlKind::Button, "按鈕啟動", {9600, 6960, 975, 375}));
+
+  Add(Make("曆年", ControlKind::ComboBox, "民國/西元", {360, 7560, 1335, 315}, YearItems()));
+  Add(Make("曆月", ControlKind::ComboBox, "月", {1800, 7560, 735, 315}, ui::NumberItems(1, 12)));
+  Add(Make("曆日", ControlKind::ComboBox, "日", {2640, 7560, 735, 315}, ui::NumberItems(1, 31)));
+  Add(Make("曆時", ControlKind::ComboBox, "時", {3480, 7560, 735, 315}, ui::NumberItems(0, 23)));
+  Add(Make("曆分", ControlKind::ComboBox, "分", {4320, 7560, 735, 315}, ui::NumberItems(0, 59)));
+  Add(Make("Label8", ControlKind::Label, "存檔檔名", {5160, 7560, 735, 255}));
+  Add(Make("newname", ControlKind::TextBox, "", {6000, 7560, 1215, 270}));
+  Add(Make("Command2", ControlKind::Button, "按鈕啟動", {7320, 7560, 975, 375}));
+}
+
+}  // namespace qm::hexagram

@@ -1,0 +1,40 @@
+#pragma once
+// The hexagram record: one line of eleven fields, the divination time (RocYear, month, day,
+// hour, minute as numbers) and the codes of lines 1..6, ended by CR LF:
+// " 94, 5, 11, 15, 7,1,2,3,4,1,3".
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "hexagram/divination_time.h"
+#include "hexagram/hexagram_rules.h"
+
+namespace qm::hexagram {
+
+struct HexagramRecord {
+  DivinationTime time;
+  LineCodes lines;
+  bool operator==(const HexagramRecord&) const = default;
+};
+
+inline constexpr std::string_view kDefaultRecordName = "NOW";
+
+// Writes the record whole under the name in the program folder (an old file of that name is
+// replaced). Throws qm::Failure when it cannot be written.
+void WriteHexagramRecord(std::string_view name, const HexagramRecord& record);
+
+// The record in a file's content: one line of eleven fields, five whole numbers and six codes
+// "1".."4" (a code never set is empty). No record for anything else.
+std::optional<HexagramRecord> ParseHexagramRecord(std::string_view content);
+// Whether a file's content is a hexagram record: what a name check asks before a record may
+// replace a file that already has the name.
+bool IsHexagramRecordText(std::string_view content);
+
+// The record of the named file; none when the file is missing or holds no record.
+std::optional<HexagramRecord> ReadHexagramRecord(std::string_view name);
+
+// The one place where the window checks a record name before writing or reading: the birth
+// record's rule (not empty, no path separator, no "..", none of the program's own files).
+bool IsUsableHexagramRecordName(std::string_view name);
+
+}  // namespace qm::hexagram

@@ -1,0 +1,69 @@
+// The header of a natal chart, its pillars and the seasonal state of each pillar stem.
+#include <string>
+
+#include "natal/chart_steps.h"
+
+namespace qm::natal {
+namespace {
+
+// A number in plain decimal form, cut to its last n characters.
+std::string Cut(int value, std::size_t n) { return std::string(LastChars(std::to_string(value), n)); }
+
+std::string SolarLine(const ChartInputs& in) {
+  return "陽曆" + Cut(in.year, 3) + "/" + Cut(in.month, 2) + "/" + Cut(in.day, 2) + " " +
+         Cut(in.hour, 2) + ":" + Cut(in.minute, 2) + "生";
+}
+
+std::string LunarLine(const LunarDate& lunar) {
+  return "陰曆" + Cut(lunar.year, 3) + "/" + Cut(static_cast<int>(lunar.month), 2) +
+         (lunar.leapFlag == "1" ? "(閏)" : "") + "/" + Cut(lunar.day, 2) + "生";
+}
+
+void PrintAt(Chart& chart, const PrintPlace& at, std::string_view text) {
+  chart.canvas.PrintAt(at.x, at.y, text);
+}
+
+}  // namespace
+
+void ClearToScale(Chart& chart) {
+  const ui::Scale& scale = chart.layout.scale;
+  chart.canvas.Cls();
+  chart.canvas.SetScale(scale.left, scale.top, scale.right, scale.bottom);
+}
+
+// The header shows 男 only for the code "M" itself.
+void PrintSex(Chart& chart) { PrintAt(chart, chart.layout.sex, chart.in.sex == "M" ? "男" : "女"); }
+
+void PrintBirthDates(Chart& chart) {
+  PrintAt(chart, chart.layout.solarLine, SolarLine(chart.in));
+  // A birth before the first New Year of the tables has no lunar date, and no lunar line.
+  if (chart.in.lunar) PrintAt(chart, chart.layout.lunarLine, LunarLine(*chart.in.lunar));
+}
+
+void PrintPillars(Chart& chart) {
+  const ChartLayout::Rows& rows = chart.layout.rows;
+  for (const ChartColumn& column : chart.Columns()) {
+    chart.canvas.PrintAt(column.x, rows.stem, StemText(column.pillar.stem));
+    chart.canvas.PrintAt(column.x, rows.branch, BranchText(column.pillar.branch));
+  }
+}
+
+void PrintLifePalace(Chart& chart) {
+  const Pillar& palace = chart.in.lifePalace;
+  PrintAt(chart, chart.layout.lifePalace,
+          "命宮:" + std::string(StemText(palace.stem)) + std::string(BranchText(palace.branch)));
+}
+
+// The element of each column's stem and its state in the birth month: in a 寅 month 甲 is 木 旺.
+void ComputeSeasonalStates(Chart& chart) {
+  const ChartLayout::Rows& rows = chart.layout.rows;
+  for (const ChartColumn& column : chart.Columns())
+    chart.canvas.PrintAt(column.x, rows.element, kElementNames[StemElement(CheckedStem(column.pillar.stem))]);
+  int season = StateSeason(chart.Month().branch);
+  for (const ChartColumn& column : chart.Columns()) {
+    int state = SeasonStateOf(StemElement(column.pillar.stem), season);
+    chart.canvas.PrintAt(column.x, rows.state, kSeasonStateNames[state]);
+  }
+}
+
+}  // namespace qm::natal

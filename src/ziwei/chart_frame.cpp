@@ -1,0 +1,71 @@
+#include "ziwei/chart_frame.h"
+
+#include <string>
+
+#include "base/names.h"
+#include "natal/chart_rules.h"
+
+namespace qm::ziwei {
+namespace {
+
+// Positions along a line, counted in tenths so that every one prints as written: 1.9, 2.9, ...
+template <class Draw>
+void Along(int firstTenths, int lastTenths, int stepTenths, Draw draw) {
+  for (int t = firstTenths; t <= lastTenths; t += stepTenths) draw(t / 10.0);
+}
+
+std::string LastTwo(int value) {
+  return std::string(LastChars(std::to_string(value), 2));
+}
+
+}  // namespace
+
+void DrawZiWeiGrid(ZiWeiChart& chart) {
+  ui::Canvas& c = chart.canvas;
+  c.Cls();
+  c.SetScale(0, 0, 83, 33.5);
+  c.Cls();
+  c.PrintAt(1, 4, "┌");
+  c.PrintAt(81, 4, "┐");
+  c.PrintAt(1, 32, "└");
+  c.PrintAt(81, 32, "┘");
+  Along(19, 802, 10, [&](double x) {
+    for (double y : {4, 11, 25, 32}) c.PrintAt(x, y, "─");
+  });
+  Along(19, 205, 10, [&](double x) {
+    c.PrintAt(x, 18, "─");
+    c.PrintAt(x + 60, 18, "─");
+  });
+  Along(45, 318, 5, [&](double y) {
+    for (double x : {1, 21, 61, 81}) c.PrintAt(x, y, "│");
+  });
+  Along(45, 105, 5, [&](double y) {
+    c.PrintAt(41, y, "│");
+    c.PrintAt(41, y + 21, "│");
+  });
+  for (double y : {11, 18, 25}) c.PrintAt(1, y, "├");
+  c.PrintAt(21, 18, "┤");
+  for (double y : {11, 18, 25}) c.PrintAt(81, y, "┤");
+  c.PrintAt(61, 18, "├");
+}
+
+void PrintChartHeader(ZiWeiChart& chart) {
+  const ZiWeiInputs& in = chart.in;
+  std::string line = "(陽" + LastTwo(in.year) + "/" + LastTwo(in.month) + "/" + LastTwo(in.day) +
+                     " 陰" + LastTwo(in.lunar.year) + "/" +
+                     std::to_string(static_cast<int>(in.lunar.month)) + "/" +
+                     LastTwo(in.lunar.day) + " " +
+                     std::string(kBranchNames[in.pillars.HourBranch]) + "時)";
+  if (in.lunar.leapFlag == "1") line += " 閏月";
+  chart.canvas.PrintAt(4.5, 2, line);
+  const std::string polarity = in.pillars.YearStem % 2 == 1 ? "陽" : "陰";
+  if (in.sex == "M") chart.canvas.PrintAt(1, 2, polarity + "男");
+  if (in.sex == "F") chart.canvas.PrintAt(1, 2, polarity + "女");
+}
+
+void PrintBranchLabels(ZiWeiChart& chart) {
+  for (int cell = 1; cell <= 12; ++cell)
+    chart.canvas.PrintAt(kCellCorners[cell].left + 18.5, LastLineOf(cell), kBranchNames[cell]);
+}
+
+}  // namespace qm::ziwei

@@ -1,0 +1,68 @@
+// The hexagram record: its line, its round trip and what is not a record.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "hexagram/hexagram_record.h"
+#include "support/temp_folder.h"
+
+namespace qm::hexagram {
+namespace {
+
+const HexagramRecord kExample{{94, 5, 11, 15, 7}, {"1", "2", "3", "4", "1", "3"}};
+
+TEST(HexagramRecord, WritesOneLineOfElevenFields) {
+  test::TempFolder folder("hexagram_record");
+  WriteHexagramRecord("NOW", kExample);
+  EXPECT_EQ(folder.Read("NOW"), " 94, 5, 11, 15, 7,1,2,3,4,1,3\r\n");
+  EXPECT_EQ(ReadHexagramRecord("NOW"), kExample);
+}
+
+TEST(HexagramRecord, CodesNeverSetRoundTripAsEmptyFields) {
+  test::TempFolder folder("hexagram_record");
+  const HexagramRecord unset{{94, 5, 11, 15, 7}, {"", "2", "", "", "1", ""}};
+  WriteHexagramRecord("rec", unset);
+  EXPECT_EQ(folder.Read("rec"), " 94, 5, 11, 15, 7,,2,,,1,\r\n");
+  EXPECT_EQ(ReadHexagramRecord("rec"), unset);
+}
+
+TEST(HexagramRecord, ReadsWhatOtherWritersLeave) {
+  // Blanks before fields, a plain LF or no line end at all.
+  EXPECT_EQ(ParseHexagramRecord("94,5,11,15,7,1,2,3,4,1,3"), kExample);
+  EXPECT_EQ(ParseHexagramRecord("  94 , 5,11,15,7, 1,2,3,4,1,3\n"), kExample);
+}
+
+TEST(HexagramRecord, RefusesWhatIsNoRecord) {
+  const std::vector<std::string> notRecords = {
+      "",
+      " 94, 5, 11, 15, 7,1,2,3,4,1\r\n",          // ten fields
+      " 94, 5, 11, 15, 7,1,2,3,4,\r\n",           // ten fields, the last one empty
+      " 94, 5, 11, 15, 7,1,2,3,4,1,3,1\r\n",      // twelve
+      " 94, 5, 11, 15, 7,1,2,3\r\n4,1,3\r\n",     // two lines
+      " 94, 5, 11, 15, 7,1,2,3,4,1,5\r\n",        // a code that is no line
+      " 94, 5, 11, 15, 7,1,2,3,4,1,13\r\n",
+      " 94, May, 11, 15, 7,1,2,3,4,1,3\r\n",      // a date field that is no number
+      " 94, 5.5, 11, 15, 7,1,2,3,4,1,3\r\n",
+      " 73, 5, 12,8,30,M,N\r\n",                   // a birth record
+  };
+  for (const std::string& content : notRecords) {
+    EXPECT_FALSE(ParseHexagramRecord(content)) << content;
+    EXPECT_FALSE(IsHexagramRecordText(content)) << content;
+  }
+  EXPECT_TRUE(IsHexagramRecordText(" 94, 5, 11, 15, 7,1,2,3,4,1,3\r\n"));
+}
+
+TEST(HexagramRecord, AMissingFileHoldsNoRecord) {
+  test::TempFolder folder("hexagram_record");
+  EXPECT_FALSE(ReadHexagramRecord("NOW"));
+}
+
+TEST(HexagramRecord, NamesAreCheckedLikeABirthRecordsName) {
+  for (const char* name : {"", "a/b", "a\\b", "..", "BIGFOR", "sixty.dat"})
+    EXPECT_FALSE(IsUsableHexagramRecordName(name)) << name;
+  for (const char* name : {"NOW", "卦一", "rec.txt"}) EXPECT_TRUE(IsUsableHexagramRecordName(name));
+}
+
+}  // namespace
+}  // namespace qm::hexagram

@@ -1,0 +1,244 @@
+// The combined chart window on the headless platform: opening on a record, later activations,
+// the step buttons, printing, returning, a leap-month birth, drawings stopped by a table that
+// is missing or names no cell, and a drawing that writes no file.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "ui/headless_platform.h"
+#include "ui/program.h"
+#include "ui/window_protocol.h"
+#include "ziwei/form7.h"
+#include "ziwei_support.h"
+
+namespace qm::ziwei::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The start screen only as far as the window protocol needs it.
+class StartScreen : public ui::Window {
+ public:
+  explicit StartScreen(ui::Program& program) : ui::Window(program, "form1") {}
+};
+
+class Form7Test : public ::testing::Test {
+ protected:
+  Form7Test() : folder("form7"), program(platform) {
+    folder.CopyAllData();
+    program.windows.Register("form1", [](ui::Program& p) { return std::make_unique<StartScreen>(p); });
+    program.windows.Register("Form7", [](ui::Program& p) { return std::make_unique<Form7>(p); });
+    program.windows.Show(program.windows.Get("form1"));
+    program.windows.Settle();
+  }
+
+  void WriteRecord(const std::string& line) { folder.Write("rec", line + "\r\n"); }
+  // A record of the Gregorian date of a lunar date.
+  void WriteLunarRecord(int year, double month, int day, const std::string& time) {
+    SolarDate date = *LunarToSolar(year, month, day);
+    WriteRecord(" " + std::to_string(date.year) + ", " + std::to_string(date.month) + ", " +
+                std::to_string(date.day) + "," + time + ",M,N");
+  }
+  // What button C does: name the record and open the window on it.
+  void Open(const std::string& name = "rec") {
+    program.start.f檔名 = name;
+    program.windows.Get("Form7").Form_Load();
+    program.windows.Settle();
+  }
+  Form7* Window() const { return dynamic_cast<Form7*>(program.windows.Loaded("Form7")); }
+  Form7& Shown() {
+    Form7* form = Window();
+    EXPECT_TRUE(form && program.windows.IsVisible(*form));
+    return *form;
+  }
+  void Click(const std::string& control) { program.Click(Shown(), control); }
+  Texts At(double x, double y) { return TextsNear(Shown().canvas, x, y); }
+  std::string Header() {
+    Texts line = At(4.5, 2);
+    return line.empty() ? "" : line.front();
+  }
+  Texts AllTexts() {
+    Texts texts;
+    for (const ui::DrawItem& item : Shown().canvas.Items()) texts.push_back(item.text);
+    return texts;
+  }
+  std::map<std::string, std::string> FolderFiles() {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder.path()))
+      files[entry.path().filename().string()] = qm::test::ReadWhole(entry.path());
+    return files;
+  }
+
+  qm::test::TempFolder folder;
+  ui::HeadlessPlatform platform;
+  ui::Program program;
+};
+
+TEST_F(Form7Test, OpeningOnARecordDrawsTheWholeChartOnceAndWritesNoFile) {
+  WriteRecord(" 73, 5, 12,8,30,M,N");
+  folder.Write("BIGFOR", "73,5,12, 3\r\n");
+  const auto before = FolderFiles();
+  Open();
+  Form7& form = Shown();
+  EXPECT_FALSE(program.windows.IsVisible(program.windows.Get("form1")));
+  EXPECT_EQ(form.caption, "Form7");
+  EXPECT_EQ(form.canvas.GetScale(), (ui::Scale{0, 0, 83, 33.5}));
+  EXPECT_EQ(form.readform1, 1);
+  EXPECT_EQ((std::array{form.Yform1, form.Mform1, form.Dform1, form.Hform1, form.Iform1}),
+            (std::array{form.Y初, form.M初, form.D初, form.H初, form.I初}));
+  EXPECT_EQ(Header(), "(陽73/5/12 陰73/4/12 辰時)");
+  EXPECT_EQ(StarsShown(form.canvas, B("未")),
+            (Texts{"紫微", "破軍", "左輔", "右弼", "天鉞", "天官", "天貴", "天空"}));
+  EXPECT_EQ(form.canvas.Items().back().text, "(身宮)");
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(FolderFiles(), before);
+  // Made active again without a step, the window draws the identical chart.
+  const Texts first = AllTexts();
+  program.windows.Show(program.windows.Get("form1"));
+  program.windows.Settle();
+  program.windows.Activate(Shown());
+  EXPECT_EQ(AllTexts(), first);
+}
+
+TEST_F(Form7Test, ARecordInLowerCaseIsTakenInUpperCase) {
+  WriteRecord(" 73, 5, 12,8,30,m,n");
+  Open();
+  EXPECT_EQ(Shown().性別, "M");
+  EXPECT_EQ(At(1, 2), Texts{"陽男"});
+}
+
+TEST_F(Form7Test, ARecordMissingOrTooShortIsSaidAndNoWindowStays) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"nobody", "找不到出生資料檔：nobody"}, {"rec", "出生資料檔內容有誤：rec"}};
+  WriteRecord(" 73, 5, 12,8");
+  for (auto [name, message] : cases) {
+    platform.messages.clear();
+    Open(name);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, message);
+    EXPECT_EQ(Window(), nullptr);
+    EXPECT_TRUE(program.windows.IsVisible(program.windows.Get("form1")));
+  }
+}
+
+TEST_F(Form7Test, StepButtonsMoveTheWorkingDateAndReturningForgetsIt) {
+  struct Case {
+    std::string record;
+    std::vector<std::string> buttons;
+    std::string header;
+  };
+  const Case cases[] = {
+      {" 73, 3, 1,8,30,M,N", {"Command11"}, "(陽73/2/29 陰73/1/28 辰時)"},
+      {" 73, 12, 31,8,30,M,N", {"Command14"}, "(陽74/1/1 陰73/11/11 辰時)"},
+      {" 73, 5, 12,22,30,M,N", {"Command13"}, "(陽73/5/13 陰73/4/13 子時)"},
+      {" 73, 5, 12,1,30,M,N", {"Command12"}, "(陽73/5/11 陰73/4/11 子時)"},
+      {" 73, 5, 12,0,30,M,N", {"Command12"}, "(陽73/5/11 陰73/4/11 亥時)"},
+  };
+  for (const Case& c : cases) {
+    WriteRecord(c.record);
+    Open();
+    for (const std::string& button : c.buttons) Click(button);
+    EXPECT_EQ(Header(), c.header) << c.record;
+    Click("cmd_return1");
+    EXPECT_EQ(Window(), nullptr);
+  }
+  WriteRecord(" 73, 5, 12,8,30,M,N");
+  Open();
+  Click("Command14");
+  Click("cmd_return1");
+  Open();
+  EXPECT_EQ(Header(), "(陽73/5/12 陰73/4/12 辰時)");
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Form7Test, AStepOutOfTheCalendarYearsIsRefusedAndChangesNothing) {
+  WriteRecord(" 120, 12, 31,23,30,M,N");
+  Open();
+  const Texts drawn = AllTexts();
+  Click("Command13");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "超出曆表範圍（民國1年至120年）");
+  EXPECT_EQ(Shown().Y初, 120);
+  EXPECT_EQ(AllTexts(), drawn);
+}
+
+TEST_F(Form7Test, PrintingHidesTheButtonsAndTheDirectionLabelOnly) {
+  WriteRecord(" 73, 5, 12,8,30,M,N");
+  Open();
+  const std::size_t drawn = Shown().canvas.Items().size();
+  Click("cmd_prt");
+  ASSERT_EQ(platform.printJobs.size(), 1u);
+  EXPECT_EQ(platform.printJobs[0].visibleControls, Texts{"Label2"});
+  EXPECT_EQ(platform.printJobs[0].drawnItems, drawn);
+  for (const char* name :
+       {"cmd_prt", "cmd_return1", "Command11", "Command12", "Command13", "Command14", "Label1"})
+    EXPECT_TRUE(Shown().C(name).visible) << name;
+  EXPECT_EQ(Shown().canvas.Items().size(), drawn);
+}
+
+TEST_F(Form7Test, ALeapMonthBirthIsDrawnWithItsMarkAndSplitAtTheFifteenth) {
+  // 1984 has a leap tenth month: its 15th counts as month 10, its 16th as month 11.
+  const std::pair<int, const char*> cases[] = {{15, "丑"}, {16, "寅"}};
+  for (auto [day, zuoFu] : cases) {
+    WriteLunarRecord(73, 10.5, day, "8,30");
+    Open();
+    EXPECT_EQ(Header(), "(陽73/" + std::to_string(Shown().M初) + "/" + std::to_string(Shown().D初) +
+                            " 陰73/10/" + std::to_string(day) + " 辰時) 閏月");
+    Texts inCell = StarsShown(Shown().canvas, B(zuoFu));
+    EXPECT_NE(std::find(inCell.begin(), inCell.end(), "左輔"), inCell.end()) << day;
+    EXPECT_EQ(Shown().canvas.Items().back().text, "(身宮)");
+    Click("cmd_return1");
+  }
+}
+
+TEST_F(Form7Test, ACellOfFifteenStarsLeavesTheLastOutAndTheDrawingEnds) {
+  // Lunar 93/9/27 at the 申 hour puts fifteen stars into 寅.
+  WriteLunarRecord(93, 9, 27, "15,0");
+  Open();
+  EXPECT_EQ(StarsShown(Shown().canvas, B("寅")).size(), 14u);
+  EXPECT_EQ(Shown().canvas.Items().back().text, "(身宮)");
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+// Open file descriptors of this process, to see that a stopped drawing keeps none.
+std::size_t OpenFiles() {
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
+}
+
+TEST_F(Form7Test, ATableMissingOrNamingNoCellStopsTheDrawingSilentlyWhereItIsRead) {
+  struct Case {
+    std::string file;
+    std::string content;     // empty: the file is removed
+    std::string lastDrawn;   // the last text drawn before the table is read
+  };
+  const std::string king = folder.Read("KING.DAT");
+  std::string badKing = king;
+  badKing.replace(badKing.find(" 3,"), 3, " 13,");
+  const Case cases[] = {
+      {"PLACE.DAT", "", "陽男"},
+      {"KING.DAT", "", "112-121"},
+      {"KING.DAT", badKing, "112-121"},
+      {"火星.DAT", "", "曲"},
+      {"鈴星.DAT", "", "星"},
+      {"ABCDE.DAT", "", "身主:火星"},
+  };
+  WriteRecord(" 73, 5, 12,8,30,M,N");
+  for (const Case& c : cases) {
+    const std::string saved = folder.Read(c.file);
+    if (c.content.empty()) fs::remove(folder / c.file);
+    else folder.Write(c.file, c.content);
+    const std::size_t openBefore = OpenFiles();
+    Open();
+    EXPECT_EQ(Shown().canvas.Items().back().text, c.lastDrawn) << c.file;
+    EXPECT_TRUE(platform.messages.empty()) << c.file;
+    EXPECT_EQ(OpenFiles(), openBefore) << c.file;
+    folder.Write(c.file, saved);
+    Click("Command14");
+    EXPECT_EQ(Shown().canvas.Items().back().text, "(身宮)") << c.file;
+    Click("cmd_return1");
+  }
+}
+
+}  // namespace
+}  // namespace qm::ziwei::test
