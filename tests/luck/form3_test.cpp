@@ -53,6 +53,13 @@ class Form3Test : public ::testing::Test {
       if (item.x1 == 34 && item.y1 == 1) return item.text;
     return "";
   }
+  // The texts drawn at one place, in drawing order.
+  Texts At(double x, double y) const {
+    Texts texts;
+    for (const ui::DrawItem& item : Window()->canvas.Items())
+      if (item.x1 == x && item.y1 == y) texts.push_back(item.text);
+    return texts;
+  }
   Texts Messages() const {
     Texts texts;
     for (const auto& m : platform.messages) texts.push_back(m.text);
@@ -217,6 +224,44 @@ TEST_F(Form3Test, AnotherActivationDrawsTheSameStep) {
   program.windows.Activate(*Window());
   EXPECT_EQ(DateLine(), "( 6)月 ( 94)年  ( 20.83)歲(實歲)");
   EXPECT_EQ(Window()->canvas.Items().size(), drawn);
+}
+
+// A birth 22 hours after 立夏 (1984-05-05 15:50) with the special flag, female, 甲 year: the
+// luck runs backward from 己巳 and starts at ten (day 庚子); an age of exactly ten years is in the first
+// luck pillar, a month less in the month pillar.
+TEST_F(Form3Test, SpecialStartAtTenAndThePillarInForceOnBothSidesOfIt) {
+  folder.Write("near", " 73, 5, 6,14,0,F,Y\r\n");
+  Open("near", 83, 4);
+  ASSERT_TRUE(Shown());
+  EXPECT_EQ(At(1, 20), Texts{"借十歲起運"});
+  EXPECT_EQ(At(25, 21), Texts{"(作十歲)"});
+  EXPECT_EQ(At(28, 22), (Texts{" 10", "-"}));  // the mark falls on the age's blank
+  EXPECT_EQ(At(1, 22), Texts{"100"});
+  EXPECT_EQ(At(49, 5), Texts{"己"});  // before the start: the month pillar 己巳
+  EXPECT_EQ(At(49, 6), Texts{"巳"});
+  Click("Command5");
+  EXPECT_EQ(At(49, 5), Texts{"戊"});  // from ten years on: the first pillar backward, 戊辰
+  EXPECT_EQ(At(49, 6), Texts{"辰"});
+  EXPECT_EQ(folder.Read("BIGFOR").substr(0, 14), "73,5,6, 7, 10,");
+}
+
+// A birth of RocYear 1 seen in RocYear 120: 119 years, past the tenth luck pillar. 運 has no
+// pillar: its column stays empty, its letter column too, and the rest is drawn.
+TEST_F(Form3Test, NoLuckPillarPastTheTenthLeavesItsColumnEmpty) {
+  folder.Write("old", " 1, 3, 1,12,0,M,N\r\n");
+  Open("old", 120, 3);
+  ASSERT_TRUE(Shown());
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(Window()->FM1, 8);  // 流月 of March 120 (辛亥 year): 辛卯
+  for (double y : {2.3, 3.3, 5.0, 6.0, 8.0, 9.0, 12.0}) EXPECT_TRUE(At(49, y).empty()) << y;
+  for (int s = 1; s <= 10; ++s) {
+    EXPECT_TRUE(At(8, s + 3).empty()) << s;
+    EXPECT_EQ(At(11, s + 3).size(), 1u) << s;
+    EXPECT_EQ(At(14, s + 3).size(), 1u) << s;
+  }
+  EXPECT_EQ(At(42, 5), Texts{"辛"});
+  EXPECT_EQ(At(42, 6), Texts{"亥"});
+  EXPECT_EQ(At(65, 21).size(), 1u);
 }
 
 }  // namespace
