@@ -16,17 +16,7 @@ constexpr std::array<std::string_view, 7> kPillarNames = {"年", "月", "日", "
 void PrintLuckRelations(ui::Window& target, const std::array<int, 14>& stemsThenBranches) {
   const std::array<Column, 7> columns = ColumnsOf(kPillarNames, stemsThenBranches);
   RelationList list(target.canvas, kListX, kListCapacity);
-  PillarPairClash(columns, list);
-  StemCombination(columns, list);
-  DirectionalAssembly(columns, list);
-  const TripleCombinationFlags flags = TripleCombination(columns, list);
-  SixCombination(columns, list);
-  HalfCombination(columns, flags, list);
-  ThreeBranchPunishment(columns, list);
-  BranchClash(columns, list);
-  BranchHarm(columns, list);
-  BranchBreak(columns, list);
-  PairAndSelfPunishment(columns, list);
+  PillarAndBranchRelations(columns, list);
 }
 
 }  // namespace qm::relations

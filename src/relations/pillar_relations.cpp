@@ -15,17 +15,7 @@ void PrintPillarRelations(ui::Window& target, const std::array<int, 8>& stemsThe
   const std::array<Column, 4> columns = ColumnsOf(kPillarNames, stemsThenBranches);
   RelationList list(target.canvas, kListX, kListCapacity);
   StemRooting(columns, list);
-  PillarPairClash(columns, list);
-  StemCombination(columns, list);
-  DirectionalAssembly(columns, list);
-  const TripleCombinationFlags flags = TripleCombination(columns, list);
-  SixCombination(columns, list);
-  HalfCombination(columns, flags, list);
-  ThreeBranchPunishment(columns, list);
-  BranchClash(columns, list);
-  BranchHarm(columns, list);
-  BranchBreak(columns, list);
-  PairAndSelfPunishment(columns, list);
+  PillarAndBranchRelations(columns, list);
   PillarSelfClash(columns, list);
 }
 
