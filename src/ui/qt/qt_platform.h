@@ -15,7 +15,6 @@ class QtPlatform : public Platform {
   PrintResult PrintWindow(const Window& window) override;
   std::string DateText() override;
   std::string TimeText() override;
-  void Randomize() override;
   double Rnd() override;
 
   // Called before a message box opens, so that the screen shows the windows as they stand.
