@@ -5,6 +5,8 @@
 #include "app/form1.h"
 // The chart windows, one include each as they join the program:
 #include "natal/form2.h"
+#include "fortune/form4.h"
+#include "fortune/form5.h"
 
 namespace qm::app {
 namespace {
@@ -21,6 +23,8 @@ void RegisterWindows(ui::Program& program) {
   Register<Form1>(program, Form1::kName);
   // The chart windows, one line each as they join the program:
   Register<natal::Form2>(program, natal::Form2::kName);
+  Register<fortune::FORM4>(program, fortune::FORM4::kName);
+  Register<fortune::Form5>(program, fortune::Form5::kName);
 }
 
 void StartProgram(ui::Program& program) {

@@ -1,9 +1,11 @@
 #include "base/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
+#include <vector>
 
 namespace qm {
 namespace {
@@ -47,6 +49,18 @@ std::string RoundedMagnitude(double value, int decimals) {
   std::string result = decimals > 0 ? whole + "." + frac : whole;
   if (up) CarryUp(result);
   return result;
+}
+
+// The characters of a UTF-8 text, each as the bytes it takes.
+std::vector<std::string_view> Utf8Chars(std::string_view text) {
+  std::vector<std::string_view> chars;
+  for (std::size_t i = 0; i < text.size();) {
+    std::size_t next = i + 1;
+    while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80) ++next;
+    chars.push_back(text.substr(i, next - i));
+    i = next;
+  }
+  return chars;
 }
 
 bool AllZero(const std::string& digits) {
@@ -95,17 +109,39 @@ std::string FormatNumber(double value, std::string_view pattern) {
   std::string_view body = pattern.substr(lead);
   std::size_t point = body.find('.');
   int decimals = point == std::string_view::npos ? 0 : static_cast<int>(body.size() - point - 1);
+  std::string_view whole = body.substr(0, point);
+  std::size_t minDigits = static_cast<std::size_t>(std::count(whole.begin(), whole.end(), '0'));
   std::string digits = RoundedMagnitude(value, decimals);
+  std::size_t wholeDigits = std::min(digits.find('.'), digits.size());
+  if (wholeDigits < minDigits) digits.insert(0, minDigits - wholeDigits, '0');
   bool negative = value < 0 && !AllZero(digits);
   return std::string(lead, ' ') + (negative ? "-" : "") + digits;
 }
 
 std::string FormatText(std::string_view text, std::string_view pattern) {
-  std::size_t places = 0;
-  for (char c : pattern) places += c == '@';
-  std::size_t count = CharCount(text);
-  std::string result = count < places ? std::string(places - count, ' ') : std::string();
-  return result + std::string(text);
+  const std::vector<std::string_view> chars = Utf8Chars(text);
+  const std::vector<std::string_view> places = Utf8Chars(pattern);
+  auto first = std::find(places.begin(), places.end(), "@");
+  if (first == places.end()) return std::string(pattern) + std::string(text);
+  // The places are filled from the right; the leftmost "@" takes whatever is left over.
+  std::vector<std::string_view> pieces(places.begin(), places.end());
+  std::size_t left = chars.size();
+  for (auto it = places.end(); it-- != first;) {
+    std::string_view& piece = pieces[static_cast<std::size_t>(it - places.begin())];
+    if (*it != "@") continue;
+    if (left == 0) {
+      piece = " ";
+    } else if (it == first) {
+      piece = text.substr(0, static_cast<std::size_t>(chars[left - 1].data() - text.data()) +
+                                 chars[left - 1].size());
+      left = 0;
+    } else {
+      piece = chars[--left];
+    }
+  }
+  std::string result;
+  for (std::string_view piece : pieces) result += piece;
+  return result;
 }
 
 std::size_t CharCount(std::string_view text) {

@@ -10,9 +10,6 @@
 namespace qm {
 namespace {
 
-// 五虎遁: the stem of the 寅 month for each year stem (甲己 丙, 乙庚 戊, 丙辛 庚, 丁壬 壬, 戊癸 甲).
-constexpr std::array<int, 11> kTigerMonthStem = {0, 3, 5, 7, 9, 1, 3, 5, 7, 9, 1};
-
 // 五鼠遁: the stem of the 子 hour for each day stem (甲己 甲, 乙庚 丙, 丙辛 戊, 丁壬 庚, 戊癸 壬).
 constexpr std::array<int, 11> kRatHourStem = {0, 1, 3, 5, 7, 9, 1, 3, 5, 7, 9};
 
@@ -24,9 +21,6 @@ void CheckRange(int value, int low, int high, const char* what) {
   if (value < low || value > high)
     throw Failure(std::string("日期超出曆表範圍：") + what + " " + std::to_string(value));
 }
-
-// The 寅-month position of a branch: 寅 1, 卯 2, ..., 子 11, 丑 12.
-int MonthPosition(int branch) { return Cycle(branch - 2, 12); }
 
 Pillars PillarsOf(const Moment& moment) {
   CheckMoment(moment);

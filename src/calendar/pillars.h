@@ -3,10 +3,18 @@
 // and ComputePillars (calendar.h) run them all, in this order.
 #include <array>
 
+#include "base/names.h"
 #include "calendar/calendar.h"
 #include "calendar/calendar_tables.h"
 
 namespace qm {
+
+// 五虎遁: the stem of the 寅 month for each year stem (甲己 丙, 乙庚 戊, 丙辛 庚, 丁壬 壬, 戊癸 甲).
+inline constexpr std::array<int, 11> kTigerMonthStem = {0, 3, 5, 7, 9, 1, 3, 5, 7, 9, 1};
+
+// The 寅-month position of a branch: 寅 1, 卯 2, ..., 子 11, 丑 12; and the branch of a position.
+constexpr int MonthPosition(int branch) { return Cycle(branch - 2, 12); }
+constexpr int MonthPositionBranch(int position) { return Cycle(position + 2, 12); }
 
 struct Moment {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0;

@@ -3,40 +3,26 @@
 #include <array>
 #include <cmath>
 #include <string>
-#include <vector>
 
 #include "base/names.h"
 #include "base/number_text.h"
-#include "base/program_folder.h"
-#include "base/record_file.h"
 #include "natal/chart_rules.h"
 #include "natal/late_steps.h"
+#include "natal/luck_record.h"
 
 namespace qm::natal {
 namespace {
-
-constexpr int kLuckPillarCount = 10;
-
-struct LuckPillar {
-  int stem = 0, branch = 0;
-};
 
 // Writes the luck record whole: the working date, the day stem, the start age, the month
 // pillar and the ten luck pillars. The file is replaced only once it is complete.
 void WriteBigFor(const Chart& chart, const std::array<LuckPillar, kLuckPillarCount>& pillars) {
   const ChartInputs& in = chart.in;
-  std::vector<std::string> fields = {JoinNumber(in.year),
-                                     JoinNumber(in.month),
-                                     JoinNumber(in.day),
-                                     RecordNumber(in.pillars.DayStem),
-                                     RecordNumber(chart.luckStartAge),
-                                     RecordNumber(in.pillars.MonthStem),
-                                     RecordNumber(in.pillars.MonthBranch)};
-  for (const LuckPillar& pillar : pillars) {
-    fields.push_back(RecordNumber(pillar.stem));
-    fields.push_back(RecordNumber(pillar.branch));
-  }
-  WriteRecord(ProgramFile("BIGFOR"), fields);
+  WriteLuckRecord({.birth = LuckDate{in.year, in.month, in.day},
+                   .dayStem = in.pillars.DayStem,
+                   .luckStartAge = chart.luckStartAge,
+                   .monthStem = in.pillars.MonthStem,
+                   .monthBranch = in.pillars.MonthBranch,
+                   .pillars = pillars});
 }
 
 }  // namespace

@@ -23,4 +23,23 @@ struct Control {
   bool selected = false;  // an option button's value
 };
 
+// Where a control stands, in twips.
+struct Place {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+
+// A control as a window's design gives it: name, kind, caption or text, place, font and
+// background.
+inline Control MakeControl(std::string name, ControlKind kind, std::string text, Place at,
+                           Font font, Colour back = kWhite) {
+  Control c;
+  c.name = std::move(name);
+  c.kind = kind;
+  c.text = std::move(text);
+  c.left = at.left, c.top = at.top, c.width = at.width, c.height = at.height;
+  c.font = std::move(font);
+  c.backColor = back;
+  return c;
+}
+
 }  // namespace ui

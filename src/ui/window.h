@@ -41,6 +41,8 @@ class Window {
   bool Click(std::string_view name);
 
   std::string caption;
+  // The button whose click the title bar's close box raises; none: the close box does nothing.
+  std::string closeBoxButton;
   int clientWidth = 0, clientHeight = 0;  // twips
   Colour backColor = 0xFFFFFF;
   Font font;

@@ -2,6 +2,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/failure.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -30,5 +31,15 @@ void PrintChartWindow(Window& window, const std::vector<std::string_view>& hidde
 
 // The first steps of a load step: hide the start screen and show this window.
 void ShowInPlaceOfStart(Window& window);
+
+// StopOnError: a drawing that meets a failure of the program's own kind (a missing or short
+// file, a value outside its table) ends where it stands, without a word; what it drew stays.
+template <class Drawing>
+void StopOnError(Drawing drawing) {
+  try {
+    drawing();
+  } catch (const qm::Failure&) {
+  }
+}
 
 }  // namespace ui

@@ -38,6 +38,8 @@ struct QtFront::Impl {
     };
     events.close = [this](Window& window) {
       if (window.Name() == kStartScreen) Run([&window] { window.Click("cmd_quit"); });
+      else if (!window.closeBoxButton.empty())
+        Run([&window] { window.Click(window.closeBoxButton); });
     };
     return events;
   }
