@@ -16,6 +16,14 @@ std::string Field(double value, std::string_view format, std::string_view field)
   return FormatText(FormatNumber(value, format), field);
 }
 
+// A pillar in brackets: "(甲戌)".
+void AppendPillar(std::string& line, CyclePair pillar) {
+  line += "(";
+  line += FormatText(natal::StemText(pillar.stem), "@");
+  line += FormatText(natal::BranchText(pillar.branch), "@");
+  line += ")";
+}
+
 // The fields of the age, the same in its twelve records: age, RocYear, luck ruler and score,
 // year pillar and its two scores.
 std::string AgeFields(const FortuneMonth& m) {
@@ -27,10 +35,8 @@ std::string AgeFields(const FortuneMonth& m) {
   fields += FormatText(RulerText(m.ruler), "@");
   fields += ") ";
   fields += Field(m.luckScore, "#0.0", "@@@@   ");
-  fields += "(";
-  fields += FormatText(natal::StemText(m.year.stem), "@");
-  fields += FormatText(natal::BranchText(m.year.branch), "@");
-  fields += ") ";
+  AppendPillar(fields, m.year);
+  fields += " ";
   fields += Field(m.yearStemScore, "##0.0", "@@@@ ");
   fields += " ";
   fields += Field(m.yearBranchScore, "##0.0", "@@@@ ");
@@ -49,10 +55,8 @@ bool SameAgeFields(const FortuneMonth& a, const FortuneMonth& b) {
 // cumulative score.
 void AppendMonthFields(std::string& line, const FortuneMonth& m) {
   line += Field(m.position, "#0", " @@");
-  line += "(";
-  line += FormatText(natal::StemText(m.month.stem), "@");
-  line += FormatText(natal::BranchText(m.month.branch), "@");
-  line += ")  ";
+  AppendPillar(line, m.month);
+  line += "  ";
   line += Field(m.monthStemScore, "##0.0", "@@@@@   ");
   line += " ";
   line += Field(m.monthBranchScore, "##0.0", "@@@@@    ");
