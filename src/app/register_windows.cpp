@@ -7,6 +7,8 @@
 #include "hexagram/form8.h"
 #include "natal/form2.h"
 #include "ziwei/form7.h"
+#include "fortune/form4.h"
+#include "fortune/form5.h"
 
 namespace qm::app {
 namespace {
@@ -25,6 +27,8 @@ void RegisterWindows(ui::Program& program) {
   Register<natal::Form2>(program, natal::Form2::kName);
   Register<hexagram::Form8>(program, hexagram::Form8::kName);
   Register<ziwei::Form7>(program, ziwei::Form7::kName);
+  Register<fortune::FORM4>(program, fortune::FORM4::kName);
+  Register<fortune::Form5>(program, fortune::Form5::kName);
 }
 
 void StartProgram(ui::Program& program) {
