@@ -145,7 +145,9 @@ void Form1::Command2_Click() {
   std::optional<SolarDate> date = TestDateFields();
   if (!date) return;
   const std::string name = Text("newname");
-  if (!IsUsableRecordName(name)) {
+  // A name taken by anything but a birth record (a table, a program, another kind of record)
+  // is refused: only a birth record is ever replaced.
+  if (!CanWriteRecordAs(name, IsBirthRecordText)) {
     program.MsgBox(kRefusedName);
     return;
   }

@@ -6,8 +6,9 @@
 
 namespace qm {
 
-BirthRecord ReadBirthRecord(const std::filesystem::path& file) {
-  FieldReader reader(file);
+namespace {
+
+BirthRecord ReadFields(FieldReader& reader, const std::string& name) {
   BirthRecord record;
   record.year = reader.NextInt();
   record.month = reader.NextInt();
@@ -17,8 +18,25 @@ BirthRecord ReadBirthRecord(const std::filesystem::path& file) {
   record.sex = AsciiUpper(reader.Next());
   record.special = AsciiUpper(reader.Next());
   if (record.sex != "M" && record.sex != "F")
-    throw Failure("出生資料檔的性別有誤：" + file.filename().string());
+    throw Failure("出生資料檔的性別有誤：" + name);
   return record;
+}
+
+}  // namespace
+
+BirthRecord ReadBirthRecord(const std::filesystem::path& file) {
+  FieldReader reader(file);
+  return ReadFields(reader, file.filename().string());
+}
+
+bool IsBirthRecordText(std::string_view content) {
+  FieldReader reader = FieldReader::FromText(std::string(content));
+  try {
+    ReadFields(reader, "text");
+  } catch (const Failure&) {
+    return false;
+  }
+  return reader.AtEnd();
 }
 
 BirthRecordProblem CheckBirthRecord(const std::filesystem::path& file) {

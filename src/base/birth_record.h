@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace qm {
 
@@ -23,6 +24,10 @@ enum class BirthRecordProblem { None, Missing, Malformed };
 // fewer than seven fields, a date field that is not a whole number, or a SexCode that is not
 // M or F in either case. The sex and the flag come back in upper case.
 BirthRecord ReadBirthRecord(const std::filesystem::path& file);
+
+// The content of a file is a birth record: exactly the seven fields that ReadBirthRecord reads,
+// and nothing after them.
+bool IsBirthRecordText(std::string_view content);
 
 // The reason ReadBirthRecord would fail on this file, or None.
 BirthRecordProblem CheckBirthRecord(const std::filesystem::path& file);
