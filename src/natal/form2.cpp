@@ -4,7 +4,6 @@
 #include "base/failure.h"
 #include "base/program_folder.h"
 #include "calendar/calendar.h"
-#include "calendar/calendar_tables.h"
 #include "natal/draw_pillar_chart.h"
 #include "relations/pillar_relations.h"
 #include "stars/symbolic_stars.h"
@@ -34,6 +33,16 @@ void StopOnError(Drawing drawing) {
   try {
     drawing();
   } catch (const Failure&) {
+  }
+}
+
+// A step never moves into a moment whose chart the tables cannot draw whole. Without the tables
+// nothing can be drawn anyway: the step goes on and its drawing stops silently.
+bool IsWithinTables(int year, int month, int day, int hour, int minute) {
+  try {
+    return IsWithinCalendarTables(year, month, day, hour, minute);
+  } catch (const Failure&) {
+    return true;
   }
 }
 
@@ -161,8 +170,8 @@ void Form2::StepBirthDate(Step step) {
       else hour -= 22, dayForward();
       break;
   }
-  if (year < kFirstRocYear || year > kLastRocYear) {
-    program.MsgBox("超出曆表範圍（民國1年至120年）");
+  if (!IsWithinTables(year, month, day, hour, Iform1)) {
+    program.MsgBox(kOutsideCalendarTables);
     return;
   }
   Yform1 = year, Mform1 = month, Dform1 = day, Hform1 = hour;

@@ -39,7 +39,7 @@ class Form2 : public ui::Window {
   void AddControls();
   void Draw();
   void InitWorkingDate();
-  // Moves the record copies by the step, keeping them inside the calendar's years, and draws
+  // Moves the record copies by the step, keeping them within the calendar tables, and draws
   // the moved moment.
   enum class Step { DayBack, TwoHoursBack, TwoHoursForward, DayForward };
   void StepBirthDate(Step step);
