@@ -24,9 +24,11 @@ QStringList QItems(const std::vector<std::string>& items) {
   return list;
 }
 
-void SetColours(QWidget* widget, const Control& control, QPalette::ColorRole back) {
+// The control's background in the role the widget fills itself with: a label's is the window
+// colour, a button's and an option button's the button colour.
+void SetColours(QWidget* widget, const Control& control) {
   QPalette palette = widget->palette();
-  palette.setColor(back, QtColour(control.backColor));
+  palette.setColor(widget->backgroundRole(), QtColour(control.backColor));
   palette.setColor(QPalette::WindowText, QtColour(control.foreColor));
   palette.setColor(QPalette::ButtonText, QtColour(control.foreColor));
   palette.setColor(QPalette::Text, QtColour(control.foreColor));
@@ -121,7 +123,7 @@ void WindowWidget::SyncControl(const Control& control, QWidget* widget) {
   std::vector<std::string>& shown = shownItems_[control.name];
   switch (control.kind) {
     case ControlKind::Label:
-      SetColours(widget, control, QPalette::Window);
+      SetColours(widget, control);
       static_cast<QLabel*>(widget)->setText(text);
       break;
     case ControlKind::TextBox:
@@ -138,11 +140,11 @@ void WindowWidget::SyncControl(const Control& control, QWidget* widget) {
       break;
     }
     case ControlKind::Button:
-      SetColours(widget, control, QPalette::Button);
+      SetColours(widget, control);
       static_cast<QPushButton*>(widget)->setText(text);
       break;
     case ControlKind::OptionButton: {
-      SetColours(widget, control, QPalette::Window);
+      SetColours(widget, control);
       auto* option = static_cast<QRadioButton*>(widget);
       option->setText(text);
       option->setChecked(control.selected);
