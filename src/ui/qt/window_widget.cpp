@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -11,6 +10,7 @@
 #include <QRadioButton>
 
 #include "ui/qt/canvas_painter.h"
+#include "ui/qt/label_widget.h"
 #include "ui/qt/qt_look.h"
 
 namespace ui::qt {
@@ -62,11 +62,7 @@ QWidget* WindowWidget::MakeControl(const Control& control) {
   QWidget* widget = nullptr;
   switch (control.kind) {
     case ControlKind::Label: {
-      auto* label = new QLabel(this);
-      label->setWordWrap(true);
-      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      label->setAutoFillBackground(true);
-      widget = label;
+      widget = new LabelWidget(this);
       break;
     }
     case ControlKind::TextBox: {
@@ -124,7 +120,7 @@ void WindowWidget::SyncControl(const Control& control, QWidget* widget) {
   switch (control.kind) {
     case ControlKind::Label:
       SetColours(widget, control);
-      static_cast<QLabel*>(widget)->setText(text);
+      static_cast<LabelWidget*>(widget)->SetText(text);
       break;
     case ControlKind::TextBox:
       if (auto* edit = static_cast<QLineEdit*>(widget); edit->text() != text) edit->setText(text);
