@@ -11,6 +11,7 @@
 #include <QTextLayout>
 #include <sstream>
 
+#include "support/qt_app.h"
 #include "app/register_windows.h"
 #include "ui/headless_platform.h"
 #include "ui/program.h"
@@ -20,13 +21,7 @@
 
 namespace {
 
-void App() {
-  if (QCoreApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "label_fit_test";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);
-}
+using qm::test::EnsureQtApplication;
 
 // The windows whose labels are measured.
 const char* const kWindows[] = {"form1"};
@@ -67,7 +62,7 @@ std::string Describe(const LaidOut& laidOut, const QString& text) {
 }
 
 TEST(LabelFit, EveryLabelShowsItsWholeCaptionInTheFontDrawn) {
-  App();
+  EnsureQtApplication();
   ui::HeadlessPlatform platform;
   ui::Program program(platform);
   qm::app::StartProgram(program);

@@ -12,19 +12,14 @@
 #include <QTextLayout>
 #include <QTimer>
 
+#include "support/qt_app.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_look.h"
 #include "ui/qt/qt_platform.h"
 
 namespace {
 
-void App() {
-  if (QCoreApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "qt_fonts_test";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);
-}
+using qm::test::EnsureQtApplication;
 
 // The families of the glyphs that draw the text, in order, each once per run.
 QStringList GlyphFamilies(const QFont& font, const QString& text) {
@@ -40,7 +35,7 @@ QStringList GlyphFamilies(const QFont& font, const QString& text) {
 const QString kMixed = QStringLiteral("陽曆73/5/12 8:30生 Quillmere (1984) -0.5");
 
 TEST(QtFonts, EachFontOfTheWindowsDrawsDigitsAndLettersWithItsOwnGlyphs) {
-  App();
+  EnsureQtApplication();
   const std::pair<const char*, const char*> fonts[] = {
       {"細明體", "AR PL UMing TW"}, {"新細明體", "AR PL UMing TW"}, {"標楷體", "AR PL UKai TW"}};
   for (const auto& [name, family] : fonts) {
@@ -51,7 +46,7 @@ TEST(QtFonts, EachFontOfTheWindowsDrawsDigitsAndLettersWithItsOwnGlyphs) {
 }
 
 TEST(QtFonts, AMessageBoxSaysItsTextInTheWindowsFontWithTheButton確定) {
-  App();
+  EnsureQtApplication();
   ui::qt::QtPlatform platform;
   QStringList buttons;
   QString title, text, labelFamily;
