@@ -6,8 +6,10 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 #include "ui/clock_text.h"
+#include "ui/qt/fonts.h"
 #include "ui/qt/window_image_qt.h"
 
 namespace ui::qt {
@@ -26,6 +28,9 @@ void QtPlatform::MsgBox(std::string_view text, std::string_view title) {
   if (beforeDialog) beforeDialog();
   QMessageBox box(QMessageBox::NoIcon, Q(title), Q(text), QMessageBox::Ok,
                   QApplication::activeWindow());
+  // The program speaks Chinese in one font: its text and its button "確定" alike.
+  box.setFont(MessageFont());
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("確定"));
   box.exec();
 }
 

@@ -6,7 +6,7 @@
 
 namespace ui::qt {
 
-// The machine as the Qt front offers it: message boxes with an OK button, printing to the
+// The machine as the Qt front offers it: message boxes with a button "確定", printing to the
 // default printer, the system clock as text and random numbers seeded from the clock.
 class QtPlatform : public Platform {
  public:
