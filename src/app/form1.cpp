@@ -105,7 +105,7 @@ Form1::Form1(ui::Program& program) : ui::Window(program, std::string(kName)) {
   OnClick("Option1", [this] { Option1_Click(); });
 }
 
-std::optional<SolarDate> Form1::TestDateFields() {
+std::optional<Form1::EnteredMoment> Form1::TestDateFields() {
   // A field still showing its default text is no number and no list item, so it is refused
   // with the same message as a wrong entry; the first refused field in order is the one said.
   std::array<std::optional<int>, 5> value;
@@ -136,21 +136,37 @@ std::optional<SolarDate> Form1::TestDateFields() {
     program.MsgBox(kDateFields[*wrong].message);
     return std::nullopt;
   }
-  return date;
+  return EnteredMoment{*date, *value[kHour], *value[kMinute]};
+}
+
+bool Form1::TestTableRange(const EnteredMoment& moment) {
+  // A moment the tables cannot draw whole would open a chart that stops half-way.
+  try {
+    if (IsWithinCalendarTables(moment.date.year, moment.date.month, moment.date.day,
+                               moment.hour, moment.minute))
+      return true;
+    program.MsgBox(kOutsideCalendarTables);
+  } catch (const Failure& failure) {
+    program.MsgBox(failure.what());
+  }
+  return false;
 }
 
 void Form1::Command2_Click() {
-  std::optional<SolarDate> date = TestDateFields();
-  if (!date) return;
+  std::optional<EnteredMoment> moment = TestDateFields();
+  if (!moment || !TestTableRange(*moment)) return;
   const std::string name = Text("newname");
-  if (!IsUsableRecordName(name)) {
+  // A name taken by anything but a birth record (a table, a program, another kind of record)
+  // is refused: only a birth record is ever replaced.
+  if (!CanWriteRecordAs(name, IsBirthRecordText)) {
     program.MsgBox(kRefusedName);
     return;
   }
   const std::string special = Text("specialfate") == "是" ? "Y" : "N";
   const std::string sex = Text("SEX") == "男" ? "M" : "F";
-  const std::string fy = RecordNumber(date->year), fm = RecordNumber(date->month),
-                    fd = RecordNumber(date->day);
+  const SolarDate& date = moment->date;
+  const std::string fy = RecordNumber(date.year), fm = RecordNumber(date.month),
+                    fd = RecordNumber(date.day);
   const std::string fh = Text(kDateFields[kHour].control), fi = Text(kDateFields[kMinute].control);
   try {
     WriteRecord(ProgramFile(name), {fy, fm, fd, fh, fi, sex, special});

@@ -34,8 +34,14 @@ class Form1 : public ui::Window {
   const std::string& Text(std::string_view control) const { return C(control).text; }
   ui::StartVariables& Vars() { return program.start; }
 
-  // Section 1: the Gregorian date of the entry, or the message of the first field refused.
-  std::optional<SolarDate> TestDateFields();
+  // Section 1: the Gregorian moment of the entry, or the message of the first field refused.
+  struct EnteredMoment {
+    SolarDate date;
+    int hour = 0, minute = 0;
+  };
+  std::optional<EnteredMoment> TestDateFields();
+  // Section 1: the moment lies within the calendar tables; otherwise says so.
+  bool TestTableRange(const EnteredMoment& moment);
   // Buttons A, B and C: the record typed in section 2 can be read; otherwise says why not.
   bool TestOldRecord();
   void OpenOnOldRecord(std::string_view window);

@@ -28,6 +28,13 @@ const ui::Font kBoxFont{"新細明體", 9.75};
 const ui::Font kButtonFont{"新細明體", 9};
 const ui::Font kBigButtonFont{"新細明體", 12};
 const ui::Font kQuitFont{"標楷體", 14.25};
+// The positions were made for a font whose blanks and Latin signs are narrower than those of
+// AR PL UMing, which draws them half as wide as a Chinese character. Where a label's neighbours
+// leave it too little room for its caption in that font, the label takes a smaller size.
+const ui::Font kNarrowLabelFont{"新細明體", 10.5};
+const ui::Font kSmallerLabelFont{"新細明體", 9.75};
+// 156 dashes across the 792 pixels of the window.
+const ui::Font kSeparatorFont{"新細明體", 7.5};
 
 using ui::Button;
 using ui::MakeControl;
@@ -114,7 +121,7 @@ void Form1::AddControls() {
   const std::array<int, 4> separatorTops = {2160, 3720, 6000, 7560};
   for (int i = 0; i < 4; ++i) {
     ui::Control& line = Add(Label(Indexed("分隔線", i), std::string(156, '-'),
-                                  {0, separatorTops[i], 11880, 255}));
+                                  {0, separatorTops[i], 11880, 255}, kSeparatorFont));
     line.foreColor = kSeparatorBlue;
   }
 
@@ -127,11 +134,11 @@ void Form1::AddControls() {
   Add(List("曆分", "分", Numbers(0, 59), {4680, 720, 735, 315}));
   Add(Label("Label14", "性別:", {5760, 720, 615, 255}));
   Add(List("SEX", "男", {"男", "女"}, {6480, 720, 735, 315}));
-  Add(Label("Label12", "  特別起運法(作十歲起運) :", {7560, 720, 1455, 555}));
+  Add(Label("Label12", "  特別起運法(作十歲起運) :", {7560, 720, 1455, 555}, kSmallerLabelFont));
   Add(List("specialfate", "否", {"是", "否"}, {9000, 720, 735, 315}));
   Add(Label("Label11", "曆法:", {720, 1320, 735, 255}));
   Add(List("SUNMOON", "陽曆(國曆)", {"陽曆(國曆)", "陰曆(農曆)"}, {1320, 1320, 1455, 315}));
-  Add(Label("閨", "  農曆閏月:", {3000, 1320, 1215, 255}));
+  Add(Label("閨", "  農曆閏月:", {3000, 1320, 1215, 255}, kNarrowLabelFont));
   Add(List("LU", "否", {"是", "否"}, {4200, 1320, 735, 315}));
   Add(Label("Label10", "存新檔名：", {5760, 1320, 1215, 255}));
   Add(TextBox("newname", {6840, 1320, 1335, 285}));
@@ -162,7 +169,7 @@ void Form1::AddControls() {
   Add(Label("Label5",
             "地支屬性:  戌未屬戊燥土, 辰丑屬己溼土, 寅甲木, 卯乙木, 巳丙火, 午丁火, 申庚金, "
             "酉辛金, 亥壬水, 子癸水",
-            {600, 5520, 11055, 495}));
+            {600, 5520, 6150, 480}));  // two lines, broken after "卯乙木, "
 
   // Section 4.
   Add(Label("Label6", "4. 直接輸入干支 （學習古書命例之用）", {360, 6360, 5415, 255}));
@@ -176,7 +183,7 @@ void Form1::AddControls() {
   }
   Add(Label("Label9", "性別:", {6600, 6840, 615, 255}));
   Add(List("性別", "男", {"男", "女"}, {6600, 7080, 735, 315}));
-  Add(Label("Label8", " 幾歲起運 :", {7680, 7080, 1185, 255}));
+  Add(Label("Label8", " 幾歲起運 :", {7680, 7080, 1185, 255}, kNarrowLabelFont));
   Add(List("幾歲運", "1", Numbers(1, 10), {8880, 7080, 735, 315}));
   Add(Button("Command4", "按鈕啟動", {9840, 7080, 1095, 375}, kButtonFont, kButtonBack));
 

@@ -3,7 +3,6 @@
 
 #include "app/register_windows.h"
 #include "ui/program.h"
-#include "ui/qt/fonts.h"
 #include "ui/qt/qt_front.h"
 #include "ui/qt/qt_platform.h"
 
@@ -11,7 +10,6 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   // Windows are hidden and shown again; only the quit button ends the program.
   application.setQuitOnLastWindowClosed(false);
-  ui::qt::InstallFontSubstitutions();
   ui::qt::QtPlatform platform;
   ui::Program program(platform);
   ui::qt::QtFront front(program, platform);

@@ -8,6 +8,8 @@
 #include "luck/form3.h"
 #include "natal/form2.h"
 #include "ziwei/form7.h"
+#include "fortune/form4.h"
+#include "fortune/form5.h"
 
 namespace qm::app {
 namespace {
@@ -27,6 +29,8 @@ void RegisterWindows(ui::Program& program) {
   Register<luck::Form3>(program, luck::Form3::kName);
   Register<hexagram::Form8>(program, hexagram::Form8::kName);
   Register<ziwei::Form7>(program, ziwei::Form7::kName);
+  Register<fortune::FORM4>(program, fortune::FORM4::kName);
+  Register<fortune::Form5>(program, fortune::Form5::kName);
 }
 
 void StartProgram(ui::Program& program) {

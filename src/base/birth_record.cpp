@@ -24,10 +24,7 @@ std::string NextCode(FieldReader& reader, std::string_view a, std::string_view b
   return code;
 }
 
-}  // namespace
-
-BirthRecord ReadBirthRecord(const std::filesystem::path& file) {
-  FieldReader reader(file);
+BirthRecord ReadFields(FieldReader& reader, const std::filesystem::path& file) {
   BirthRecord record;
   record.year = NextIn(reader, kFirstRocYear, kLastRocYear, file);
   record.month = NextIn(reader, 1, 12, file);
@@ -37,6 +34,23 @@ BirthRecord ReadBirthRecord(const std::filesystem::path& file) {
   record.sex = NextCode(reader, "M", "F", file);
   record.special = NextCode(reader, "Y", "N", file);
   return record;
+}
+
+}  // namespace
+
+BirthRecord ReadBirthRecord(const std::filesystem::path& file) {
+  FieldReader reader(file);
+  return ReadFields(reader, file.filename().string());
+}
+
+bool IsBirthRecordText(std::string_view content) {
+  FieldReader reader = FieldReader::FromText(std::string(content));
+  try {
+    ReadFields(reader, "text");
+  } catch (const Failure&) {
+    return false;
+  }
+  return reader.AtEnd();
 }
 
 BirthRecordProblem CheckBirthRecord(const std::filesystem::path& file) {

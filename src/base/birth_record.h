@@ -26,6 +26,10 @@ enum class BirthRecordProblem { None, Missing, Malformed };
 // seven fields, or any field is out of these ranges. The sex and the flag come back in upper case.
 BirthRecord ReadBirthRecord(const std::filesystem::path& file);
 
+// The content of a file is a birth record: exactly the seven fields that ReadBirthRecord reads,
+// and nothing after them.
+bool IsBirthRecordText(std::string_view content);
+
 // The reason ReadBirthRecord would fail on this file, or None.
 BirthRecordProblem CheckBirthRecord(const std::filesystem::path& file);
 

@@ -18,12 +18,16 @@ std::string JoinNumber(double value);
 // A number printed as an item of its own: the record form with one blank after it: " 6 ".
 std::string ItemNumber(double value);
 
-// The pattern conversion for "0", "0.0", "0.00", "#0", "#0.0", "#0.00", "   #0.0" (leading
-// blanks written unchanged), rounding half away from zero and never writing "-0.0".
+// The pattern conversion for "0", "0.0", "0.00", "#0", "#0.0", "#0.00", "##0.0", "#00",
+// "####00.0", "   #0.0" (leading blanks written unchanged): as many decimals as the pattern has
+// after its point, at least as many whole digits as it has "0" before it (5 by "#00" is "05"),
+// rounding half away from zero and never writing "-0.0".
 std::string FormatNumber(double value, std::string_view pattern);
 
-// "@" patterns: the text filled from the right into as many character places as the pattern
-// has "@": FormatText("甲", "@@") == " 甲"; a longer text is written whole.
+// "@" patterns: the text's characters fill the pattern's "@" places from the right, blanks the
+// places it does not reach, and every other character of the pattern stands where it is:
+// FormatText("甲", "@@") == " 甲", FormatText("26", "@@@ ") == " 26 ". A longer text is written
+// whole, from the leftmost "@" on.
 std::string FormatText(std::string_view text, std::string_view pattern);
 
 }  // namespace qm

@@ -1,6 +1,8 @@
 #include "base/program_folder.h"
 
 #include <array>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -14,8 +16,8 @@ std::optional<std::filesystem::path>& Override() {
   return folder;
 }
 
-// Every file the program itself owns: its data tables, the luck record, the fortune listing
-// and the executables.
+// Every file the program itself owns, whether it exists yet or not: its data tables, the luck
+// record, the fortune listing and the two executables of the program folder.
 constexpr std::array<std::string_view, 22> kOwnFiles = {
     "NEWYEAR.DAT", "MYEAR.DAT", "MOONDAY.DAT", "SEG.DAT",   "SIXTY.DAT",  "BIG1.DAT",
     "END_DAY.DAT", "MID_DAY.DAT", "地支藏干.DAT", "干週行支.DAT", "天干當令.DAT", "納音.DAT",
@@ -47,6 +49,20 @@ bool IsUsableRecordName(std::string_view name) {
   for (std::string_view own : kOwnFiles)
     if (upper == AsciiUpper(own)) return false;
   return true;
+}
+
+bool CanWriteRecordAs(std::string_view name, const IsRecordOfKind& isRecordOfKind) {
+  if (!IsUsableRecordName(name)) return false;
+  const std::filesystem::path file = ProgramFile(name);
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::symlink_status(file, ec);
+  if (status.type() == std::filesystem::file_type::not_found) return true;
+  if (ec || status.type() != std::filesystem::file_type::regular) return false;
+  const std::uintmax_t size = std::filesystem::file_size(file, ec);
+  if (ec || size > kLargestRecord) return false;
+  std::ifstream in(file, std::ios::binary);
+  std::string content{std::istreambuf_iterator<char>(in), {}};
+  return in && isRecordOfKind(content);
 }
 
 }  // namespace qm

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/pillar.h"
 #include "base/roc_year.h"
@@ -35,6 +36,14 @@ std::optional<LunarDate> SolarToLunar(int year, int month, int day);
 
 // The Gregorian date of a lunar date; no date when the lunar year has no month of that number.
 std::optional<SolarDate> LunarToSolar(int lunarYear, double lunarMonth, int lunarDay);
+
+// A birth moment whose whole chart the tables can draw: on or after their first 節 (小寒 of
+// RocYear 1) and before their last (大雪 of RocYear 120), since the luck start counts to the 節
+// on either side of the moment. Reads SEG.DAT and BIG1.DAT; a missing or short table throws
+// qm::Failure.
+bool IsWithinCalendarTables(int year, int month, int day, int hour, int minute);
+// What a window says when it refuses a moment outside the tables.
+inline constexpr std::string_view kOutsideCalendarTables = "超出曆表範圍（民國1年至120年）";
 
 // The ten results of the pillars of a moment.
 struct Pillars {

@@ -16,8 +16,9 @@ inline constexpr std::array<std::string_view, 13> kJieNames = {
 // December's 大雪 子.
 constexpr int BranchOfJieMonth(int jieMonth) { return NextBranch(jieMonth, 1); }
 
-// A month counted from 寅: 寅 1, 卯 2, ..., 子 11, 丑 12.
+// A month counted from 寅: 寅 1, 卯 2, ..., 子 11, 丑 12; and the branch of a position.
 constexpr int MonthPosition(int branch) { return Cycle(branch - 2, 12); }
+constexpr int MonthPositionBranch(int position) { return Cycle(position + 2, 12); }
 
 // 五虎遁: the stem of the 寅 month for each year stem (甲己 丙, 乙庚 戊, 丙辛 庚, 丁壬 壬, 戊癸 甲).
 inline constexpr std::array<int, 11> kTigerMonthStem = {0, 3, 5, 7, 9, 1, 3, 5, 7, 9, 1};

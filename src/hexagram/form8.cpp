@@ -6,6 +6,7 @@
 #include "base/failure.h"
 #include "base/names.h"
 #include "base/number_text.h"
+#include "base/program_folder.h"
 #include "hexagram/hexagram_record.h"
 #include "ui/program.h"
 #include "ui/window_protocol.h"
@@ -163,7 +164,7 @@ void Form8::Option3_Click() {
 void Form8::Command3_Click() {
   const std::string& name = C("oldname").text;
   std::optional<HexagramRecord> record;
-  if (IsUsableHexagramRecordName(name)) record = ReadHexagramRecord(name);
+  if (IsUsableRecordName(name)) record = ReadHexagramRecord(name);
   if (!record || !IsDivinationTime(record->time)) {
     program.MsgBox(kUnreadable);
     return;
@@ -209,7 +210,7 @@ void Form8::Command1_Click() {
 }
 
 void Form8::SaveRecord() {
-  if (!IsUsableHexagramRecordName(RecordFileName)) {
+  if (!CanWriteHexagramRecordAs(RecordFileName)) {
     program.MsgBox(kRefusedName);
     return;
   }

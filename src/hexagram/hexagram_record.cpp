@@ -68,6 +68,8 @@ std::optional<HexagramRecord> ReadHexagramRecord(std::string_view name) {
   return ParseHexagramRecord(content);
 }
 
-bool IsUsableHexagramRecordName(std::string_view name) { return IsUsableRecordName(name); }
+bool CanWriteHexagramRecordAs(std::string_view name) {
+  return CanWriteRecordAs(name, IsHexagramRecordText);
+}
 
 }  // namespace qm::hexagram

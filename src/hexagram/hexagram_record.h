@@ -33,8 +33,8 @@ bool IsHexagramRecordText(std::string_view content);
 // The record of the named file; none when the file is missing or holds no record.
 std::optional<HexagramRecord> ReadHexagramRecord(std::string_view name);
 
-// The one place where the window checks a record name before writing or reading: the birth
-// record's rule (not empty, no path separator, no "..", none of the program's own files).
-bool IsUsableHexagramRecordName(std::string_view name);
+// A name under which a hexagram record may be written: a usable record name that is free or
+// names a hexagram record, never a file of another kind (a birth record, a table, a program).
+bool CanWriteHexagramRecordAs(std::string_view name);
 
 }  // namespace qm::hexagram

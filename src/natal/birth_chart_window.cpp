@@ -1,11 +1,26 @@
 #include "natal/birth_chart_window.h"
 
 #include "base/birth_record.h"
+#include "base/failure.h"
 #include "base/roc_year.h"
+#include "calendar/calendar.h"
 #include "ui/program.h"
 #include "ui/window_protocol.h"
 
 namespace qm::natal {
+namespace {
+
+// A step never moves into a moment whose chart the tables cannot draw whole. Without the tables
+// nothing can be drawn anyway: the step goes on and its drawing stops silently.
+bool IsWithinTables(int year, int month, int day, int hour, int minute) {
+  try {
+    return IsWithinCalendarTables(year, month, day, hour, minute);
+  } catch (const Failure&) {
+    return true;
+  }
+}
+
+}  // namespace
 
 ui::Control ChartButton(std::string name, std::string caption, ui::Place at, ui::Font font) {
   constexpr ui::Colour kButtonColour = 0xE0E0E0;
@@ -78,8 +93,8 @@ void BirthChartWindow::StepBirthDate(Step step) {
       else hour -= 22, dayForward();
       break;
   }
-  if (year < kFirstRocYear || year > kLastRocYear) {
-    program.MsgBox("超出曆表範圍（民國1年至120年）");
+  if (!IsWithinTables(year, month, day, hour, Iform1)) {
+    program.MsgBox(kOutsideCalendarTables);
     return;
   }
   Yform1 = year, Mform1 = month, Dform1 = day, Hform1 = hour;

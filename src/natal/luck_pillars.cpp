@@ -1,14 +1,11 @@
-// The ten luck pillars stepped from the month pillar, their start ages, and the luck record
-// BIGFOR that hands them to the fortune curve.
+// The ten luck pillars stepped from the month pillar, their start ages, and the step that writes
+// them to the luck record BIGFOR.
 #include "natal/luck_pillars.h"
 
 #include <cmath>
 #include <string>
-#include <vector>
 
 #include "base/number_text.h"
-#include "base/program_folder.h"
-#include "base/record_file.h"
 #include "natal/chart_steps.h"
 
 namespace qm::natal {
@@ -26,18 +23,6 @@ int LuckPillarAge(double startAge, int k) {
   return static_cast<int>(std::floor(startAge + 10 * (k - 1) + 0.5));
 }
 
-void WriteBigFor(const std::optional<SolarDate>& birth, int dayStem, double startAge, Pillar month,
-                 const LuckPillars& pillars) {
-  std::vector<std::string> fields(3);
-  if (birth) fields = {JoinNumber(birth->year), JoinNumber(birth->month), JoinNumber(birth->day)};
-  for (double value : {double(dayStem), startAge, double(month.stem), double(month.branch)})
-    fields.push_back(RecordNumber(value));
-  for (const Pillar& pillar : pillars) {
-    fields.push_back(RecordNumber(pillar.stem));
-    fields.push_back(RecordNumber(pillar.branch));
-  }
-  WriteRecord(ProgramFile("BIGFOR"), fields);
-}
 
 // Each pillar under its age, from right to left, with a separator after each but the last; a
 // chart without a direction shows the separators alone.
@@ -62,8 +47,8 @@ void ComputeLuckPillars(Chart& chart) {
 void WriteLuckRecord(Chart& chart) {
   if (!chart.luckPillars) return;
   const ChartInputs& in = chart.in;
-  WriteBigFor(SolarDate{in.year, in.month, in.day}, chart.Day().stem, chart.luckStart.age, chart.Month(),
-              *chart.luckPillars);
+  WriteBigFor({SolarDate{in.year, in.month, in.day}, chart.Day().stem, chart.luckStart.age,
+               chart.Month(), *chart.luckPillars});
 }
 
 }  // namespace qm::natal

@@ -1,17 +1,14 @@
 #pragma once
-// The ten luck pillars stepped from the month pillar, their start ages, and the luck record
-// BIGFOR that hands them to the fortune curve.
-#include <array>
+// The ten luck pillars stepped from the month pillar and their start ages; the luck record
+// BIGFOR that hands them to the fortune curve is natal/luck_record.h.
 #include <optional>
 
 #include "base/pillar.h"
 #include "calendar/calendar.h"
+#include "natal/luck_record.h"
 #include "natal/luck_start.h"
 
 namespace qm::natal {
-
-inline constexpr int kLuckPillarCount = 10;
-using LuckPillars = std::array<Pillar, kLuckPillarCount>;
 
 // Luck pillar k is the month pillar k steps on, forward or backward: a 丙寅 month runs 丁卯,
 // 戊辰 ... forward and 乙丑, 甲子 ... backward. No pillars without a direction.
@@ -19,11 +16,5 @@ std::optional<LuckPillars> LuckPillarsOf(Pillar month, LuckDirection direction);
 
 // The age printed over luck pillar k (1..10): Int(start age + 10(k - 1) + 0.5).
 int LuckPillarAge(double startAge, int k);
-
-// Writes BIGFOR whole: the birth date (empty fields when there is none), the day stem, the start
-// age, the month pillar and the ten luck pillars. The file is replaced only once it is complete;
-// a file that cannot be written throws qm::Failure.
-void WriteBigFor(const std::optional<SolarDate>& birth, int dayStem, double startAge, Pillar month,
-                 const LuckPillars& pillars);
 
 }  // namespace qm::natal

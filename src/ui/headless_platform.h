@@ -25,7 +25,6 @@ class HeadlessPlatform : public Platform {
   PrintResult PrintWindow(const Window& window) override;
   std::string DateText() override { return date; }
   std::string TimeText() override { return time; }
-  void Randomize() override {}
   double Rnd() override;
 
   std::string date = "2005/5/11";

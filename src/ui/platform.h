@@ -21,9 +21,7 @@ class Platform {
   virtual std::string DateText() = 0;
   // The system time as text: half-day marker, a blank and hh:mm:ss: "下午 03:04:05".
   virtual std::string TimeText() = 0;
-  // Seeds the random numbers from the clock.
-  virtual void Randomize() = 0;
-  // The next random number, 0 <= r < 1.
+  // The next random number, 0 <= r < 1, from one engine seeded once per run.
   virtual double Rnd() = 0;
 };
 

@@ -41,13 +41,13 @@ class Window {
   bool Click(std::string_view name);
 
   std::string caption;
+  // The button whose click the title bar's close box raises; none: the close box does nothing.
+  std::string closeBox;
   int clientWidth = 0, clientHeight = 0;  // twips
   Colour backColor = 0xFFFFFF;
   Font font;
   Canvas canvas;
   Program& program;
-  // The control whose click the title bar's close box raises; empty: the box does nothing.
-  std::string closeBox;
 
  protected:
   void OnClick(std::string name, std::function<void()> handler);

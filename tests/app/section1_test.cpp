@@ -167,11 +167,13 @@ TEST_F(Section1Test, RefusesNamesThatCannotBeARecordAndWritesNothing) {
 
 TEST_F(Section1Test, AWriteThatFailsIsSaidAndOpensNoWindow) {
   FillDate("73 (1984)", "5", "12", "8", "30");
-  std::filesystem::create_directory(folder / "rec");
-  WriteFile("rec/keep", "old");
+  // The record is written to "rec.~tmp" first; a folder of that name makes the write fail.
+  std::filesystem::create_directory(folder / "rec.~tmp");
+  WriteFile("rec.~tmp/keep", "old");
   Set("newname", "rec");
   EXPECT_EQ(Press(), "無法寫入出生資料檔");
-  EXPECT_EQ(ReadFile("rec/keep"), "old");
+  EXPECT_EQ(ReadFile("rec.~tmp/keep"), "old");
+  EXPECT_FALSE(std::filesystem::exists(folder / "rec"));
   EXPECT_EQ(Opened("Form2"), nullptr);
   EXPECT_TRUE(StartShown());
   EXPECT_EQ(program.start.f檔名, "");
@@ -183,6 +185,34 @@ TEST_F(Section1Test, ReplacesARecordOfTheSameName) {
   Set("newname", "rec");
   EXPECT_EQ(Press(), "");
   EXPECT_EQ(ReadFile("rec"), " 73, 5, 12,8,30,M,N\r\n");
+}
+
+// A name taken by a file that is not a birth record is refused whatever it is called, and the
+// file is left as it was: a tool of the build, a table under another name, a hexagram record,
+// a record cut short, a folder.
+TEST_F(Section1Test, RefusesANameTakenByAFileThatIsNoBirthRecordAndKeepsTheFile) {
+  const std::pair<const char*, std::string> taken[] = {
+      {"almanac", std::string("\x7f" "ELF\x02\x01\x01", 7) + std::string(5000, '\0')},
+      {"my_test", "#!/bin/sh\nexit 0\n"},
+      {"sixty", ReadFile("SIXTY.DAT")},
+      {"NOW", " 94, 5, 11, 15, 7,1,2,3,4,1,3\r\n"},
+      {"short", " 73, 5, 12,8,30,M\r\n"},
+      {"longer", " 73, 5, 12,8,30,M,N,1\r\n"},
+      {"empty", ""},
+  };
+  FillDate("73 (1984)", "5", "12", "8", "30");
+  for (const auto& [name, bytes] : taken) {
+    WriteFile(name, bytes);
+    Set("newname", name);
+    EXPECT_EQ(Press(), "檔名不合用，請重新輸入") << name;
+    EXPECT_TRUE(ReadFile(name) == bytes) << name;
+  }
+  std::filesystem::create_directory(folder / "box");
+  Set("newname", "box");
+  EXPECT_EQ(Press(), "檔名不合用，請重新輸入");
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "box"));
+  EXPECT_EQ(Opened("Form2"), nullptr);
+  EXPECT_EQ(program.start.f檔名, "");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Record names the program refuses, and the reading and checking of a birth record.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "base/birth_record.h"
 #include "base/failure.h"
 #include "base/program_folder.h"
@@ -26,6 +28,54 @@ TEST(RecordName, RefusesEveryDataFileOfTheProgram) {
     EXPECT_FALSE(IsUsableRecordName(std::string(name.begin(), name.end())))
         << entry.path().filename();
   }
+}
+
+// The kind of record is the caller's: here a stand-in kind of eleven fields, so that the check
+// is seen to ask the kind and not the birth record.
+TEST(RecordName, TakesANameThatIsFreeOrARecordOfTheKindBeingWritten) {
+  test::TempFolder folder("record_name");
+  int asked = 0;
+  const IsRecordOfKind elevenFields = [&asked](std::string_view content) {
+    ++asked;
+    return std::count(content.begin(), content.end(), ',') == 10;
+  };
+  folder.Write("hexagram", " 94, 5, 11, 15, 7,1,2,3,4,1,3\r\n");
+  folder.Write("birth", " 73, 5, 12,8,30,M,N\r\n");
+  folder.Write("big", std::string(kLargestRecord + 1, ','));
+  std::filesystem::create_directory(folder / "box");
+  EXPECT_TRUE(CanWriteRecordAs("free", elevenFields));
+  EXPECT_TRUE(CanWriteRecordAs("hexagram", elevenFields));
+  EXPECT_FALSE(CanWriteRecordAs("birth", elevenFields));
+  EXPECT_TRUE(CanWriteRecordAs("birth", IsBirthRecordText));
+  EXPECT_FALSE(CanWriteRecordAs("hexagram", IsBirthRecordText));
+  EXPECT_EQ(asked, 2);
+  // Neither a file too large to be a record nor a folder is read, nor a name of the program's
+  // own, even before that file exists.
+  EXPECT_FALSE(CanWriteRecordAs("big", elevenFields));
+  EXPECT_FALSE(CanWriteRecordAs("box", elevenFields));
+  EXPECT_FALSE(CanWriteRecordAs("BIGFOR", elevenFields));
+  EXPECT_FALSE(CanWriteRecordAs("../free", elevenFields));
+  EXPECT_EQ(asked, 2);
+}
+
+TEST(BirthRecord, TellsTheTextOfABirthRecordFromAnyOtherText) {
+  const std::pair<const char*, bool> cases[] = {
+      {" 73, 5, 12,8,30,M,N\r\n", true},
+      {" 73\r\n 5, 12\n8,30,f,y", true},
+      {" 73, 5, 12,8,30,M\r\n", false},
+      {" 73, 5, 12,8,30,M,N, 1\r\n", false},
+      {" 94, 5, 11, 15, 7,1,2,3,4,1,3\r\n", false},
+      {" 73, 5, 12,8,30,X,N\r\n", false},
+      {"", false},
+  };
+  for (const auto& [text, record] : cases) EXPECT_EQ(IsBirthRecordText(text), record) << text;
+}
+
+// The program folder holds no test: the tests are built into a folder of their own.
+TEST(ProgramFolder, IsNotTheFolderOfTheTests) {
+  const std::filesystem::path tests = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+  EXPECT_NE(std::filesystem::weakly_canonical(tests),
+            std::filesystem::weakly_canonical(QM_PROGRAM_FOLDER));
 }
 
 TEST(BirthRecord, ReadsTheSevenFieldsWithSexAndFlagInUpperCase) {

@@ -59,9 +59,22 @@ TEST(HexagramRecord, AMissingFileHoldsNoRecord) {
 }
 
 TEST(HexagramRecord, NamesAreCheckedLikeABirthRecordsName) {
+  test::TempFolder folder("hexagram_record");
   for (const char* name : {"", "a/b", "a\\b", "..", "BIGFOR", "sixty.dat"})
-    EXPECT_FALSE(IsUsableHexagramRecordName(name)) << name;
-  for (const char* name : {"NOW", "卦一", "rec.txt"}) EXPECT_TRUE(IsUsableHexagramRecordName(name));
+    EXPECT_FALSE(CanWriteHexagramRecordAs(name)) << name;
+  for (const char* name : {"NOW", "卦一", "rec.txt"}) EXPECT_TRUE(CanWriteHexagramRecordAs(name));
+}
+
+TEST(HexagramRecord, ANameTakenByAnotherKindOfFileIsRefusedAndAnOldHexagramRecordReplaced) {
+  test::TempFolder folder("hexagram_record");
+  const std::string birth = " 73, 5, 12,8,30,M,N\r\n";
+  folder.Write("born", birth);
+  folder.Write("notes", "anything else\n");
+  WriteHexagramRecord("old", {{94, 5, 11, 15, 7}, {"1", "2", "3", "4", "1", "3"}});
+  EXPECT_FALSE(CanWriteHexagramRecordAs("born"));
+  EXPECT_FALSE(CanWriteHexagramRecordAs("notes"));
+  EXPECT_TRUE(CanWriteHexagramRecordAs("old"));
+  EXPECT_EQ(folder.Read("born"), birth);
 }
 
 }  // namespace

@@ -199,6 +199,41 @@ TEST_F(Form2Test, AStepOutOfTheCalendarYearsIsRefusedAndChangesNothing) {
   }
 }
 
+// The tables draw whole charts from 7 January 1912 00:07 (their first 小寒) up to 7 December
+// 2031 16:02 (their last 大雪): a step onto the edge's inner side draws the whole chart, a step
+// over it is refused.
+TEST_F(Form2Test, AStepToTheEdgeOfTheTablesDrawsAndAStepPastItIsRefused) {
+  struct EdgeCase {
+    std::string record, button, line;  // line: the solar line after the step, "" if refused
+  };
+  const EdgeCase cases[] = {
+      {" 1, 1, 8,0,7,M,N", "Command11", "陽曆1/1/7 0:7生"},
+      {" 1, 1, 7,2,7,F,N", "Command12", "陽曆1/1/7 0:7生"},
+      {" 120, 12, 6,16,1,M,N", "Command14", "陽曆120/12/7 16:1生"},
+      {" 120, 12, 7,14,1,F,N", "Command13", "陽曆120/12/7 16:1生"},
+      {" 1, 1, 8,0,6,M,N", "Command11", ""},
+      {" 1, 1, 7,2,6,F,N", "Command12", ""},
+      {" 120, 12, 6,16,2,M,N", "Command14", ""},
+      {" 120, 12, 7,14,2,F,N", "Command13", ""},
+  };
+  for (const EdgeCase& c : cases) {
+    WriteRecord("rec", c.record);
+    Open("rec");
+    const std::string before = SolarLine();
+    platform.messages.clear();
+    Click(c.button);
+    if (c.line.empty()) {
+      EXPECT_EQ(platform.messages.size(), 1u) << c.record;
+      EXPECT_EQ(SolarLine(), before) << c.record;
+    } else {
+      EXPECT_TRUE(platform.messages.empty()) << c.record;
+      EXPECT_EQ(SolarLine(), c.line) << c.record;
+      EXPECT_EQ(At(3, 24).size(), 1u) << c.record;  // the conception pillar, near the last item
+    }
+    Click("cmd_return1");
+  }
+}
+
 TEST_F(Form2Test, PrintingHidesTheButtonsAndTheDirectionLabelOnly) {
   WriteRecord("rec", " 73, 5, 12,8,30,M,N");
   Open("rec");

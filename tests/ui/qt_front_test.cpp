@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "support/qt_app.h"
 #include "ui/program.h"
 #include "ui/qt/qt_front.h"
 #include "ui/qt/qt_platform.h"
@@ -24,15 +25,7 @@ class CountingWindow : public ui::Window {
   int activations = 0;
 };
 
-// The one application of the test process (the image test may have made it already).
-void App() {
-  if (QCoreApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "qt_front_test";
-  static char* argv[] = {name, nullptr};
-  // Never destroyed: the process ends with it, as a program's does.
-  new QApplication(argc, argv);
-}
+using qm::test::EnsureQtApplication;
 
 int VisibleTopLevels() {
   int count = 0;
@@ -41,7 +34,7 @@ int VisibleTopLevels() {
 }
 
 TEST(QtFront, ShowsTheShownWindowsAndRunsEachActivationOnce) {
-  App();
+  EnsureQtApplication();
   ui::qt::QtPlatform platform;
   ui::Program program(platform);
   for (const char* name : {"form1", "Form2"})

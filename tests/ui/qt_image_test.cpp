@@ -34,6 +34,8 @@ TEST(QtImage, TheStartScreenRendersToAPngThatIsNotBlank) {
   EXPECT_GT(quit.red(), 200);
   EXPECT_GT(quit.green(), 200);
   EXPECT_LT(quit.blue(), 150);
+  // The hexagram option's pink &H00FFC0FF (red FF, green C0, blue FF) above its indicator.
+  EXPECT_EQ(image.pixelColor(480 / 15 + 2, 7920 / 15 + 2), QColor(0xFF, 0xC0, 0xFF));
   // Dark text somewhere: many colours, not a flat fill.
   std::set<QRgb> colours;
   int dark = 0;

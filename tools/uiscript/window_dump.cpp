@@ -40,8 +40,12 @@ void DumpWindow(const ui::Program& program, const ui::Window& window, std::ostre
   out << "WINDOW " << window.Name() << (program.windows.IsVisible(window) ? " shown" : " hidden")
       << '\n';
   for (const ui::DrawItem& item : window.canvas.Items()) DumpItem(item, out);
-  for (const ui::Control& control : window.Controls())
-    if (control.visible) out << "CONTROL " << control.name << ' ' << control.text << '\n';
+  for (const ui::Control& control : window.Controls()) {
+    if (!control.visible) continue;
+    out << "CONTROL " << control.name << ' ' << control.text << '\n';
+    if (control.kind == ui::ControlKind::ListBox)
+      for (const std::string& item : control.items) out << "ITEM " << item << '\n';
+  }
   out << "END\n";
 }
 

@@ -5,7 +5,6 @@
 #include <map>
 #include <string>
 
-#include "ui/qt/fonts.h"
 #include "ui/qt/window_widget.h"
 #include "ui/window_protocol.h"
 
@@ -82,7 +81,6 @@ struct QtFront::Impl {
 };
 
 QtFront::QtFront(Program& program, QtPlatform& platform) : impl_(std::make_unique<Impl>(program)) {
-  InstallFontSubstitutions();
   platform.beforeDialog = [this] { impl_->Sync(); };
 }
 

@@ -14,7 +14,8 @@ QRect PixelRect(const Control& control) {
 }
 
 QFont QtFont(const Font& font) {
-  QFont qfont(QString::fromStdString(font.name));
+  QFont qfont;
+  qfont.setFamilies({FamilyOf(font.name)});
   qfont.setPixelSize(static_cast<int>(std::lround(font.size * 96.0 / 72.0)));
   qfont.setBold(font.bold);
   return qfont;

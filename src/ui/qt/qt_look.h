@@ -15,8 +15,8 @@ inline constexpr double kTwipsPerPixel = 15;
 
 int Pixels(int twips);
 QRect PixelRect(const Control& control);
-// The windows' font at its point size on a 96-dot screen; 細明體, 新細明體 and 標楷體 are
-// substituted by the AR PL fonts (see InstallFontSubstitutions).
+// The windows' font at its point size on a 96-dot screen, in the family of this machine that
+// shows it (FamilyOf).
 QFont QtFont(const Font& font);
 // A colour written &H00BBGGRR.
 QColor QtColour(Colour colour);

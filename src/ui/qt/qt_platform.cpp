@@ -6,18 +6,14 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <chrono>
+#include <QPushButton>
 
 #include "ui/clock_text.h"
+#include "ui/qt/fonts.h"
 #include "ui/qt/window_image_qt.h"
 
 namespace ui::qt {
 namespace {
-
-std::uint64_t ClockSeed() {
-  return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-         static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-}
 
 QString Q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -32,6 +28,9 @@ void QtPlatform::MsgBox(std::string_view text, std::string_view title) {
   if (beforeDialog) beforeDialog();
   QMessageBox box(QMessageBox::NoIcon, Q(title), Q(text), QMessageBox::Ok,
                   QApplication::activeWindow());
+  // The program speaks Chinese in one font: its text and its button "確定" alike.
+  box.setFont(MessageFont());
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("確定"));
   box.exec();
 }
 
@@ -62,7 +61,6 @@ std::string QtPlatform::TimeText() {
   return TimeTextOf(now.hour(), now.minute(), now.second());
 }
 
-void QtPlatform::Randomize() { random_.seed(ClockSeed()); }
 
 double QtPlatform::Rnd() { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }
 

@@ -6,7 +6,7 @@
 
 namespace ui::qt {
 
-// The machine as the Qt front offers it: message boxes with an OK button, printing to the
+// The machine as the Qt front offers it: message boxes with a button "確定", printing to the
 // default printer, the system clock as text and random numbers seeded from the clock.
 class QtPlatform : public Platform {
  public:
@@ -15,7 +15,6 @@ class QtPlatform : public Platform {
   PrintResult PrintWindow(const Window& window) override;
   std::string DateText() override;
   std::string TimeText() override;
-  void Randomize() override;
   double Rnd() override;
 
   // Called before a message box opens, so that the screen shows the windows as they stand.

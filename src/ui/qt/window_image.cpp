@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QString>
 
-#include "ui/qt/fonts.h"
 #include "ui/qt/window_image.h"
 #include "ui/qt/window_image_qt.h"
 #include "ui/qt/window_widget.h"
@@ -22,7 +21,6 @@ void EnsureOffscreenApplication() {
 }  // namespace
 
 QImage WindowImage(const Window& window) {
-  InstallFontSubstitutions();
   // The widget only shows the window and raises nothing, so it may hold it without const.
   WindowWidget widget(const_cast<Window&>(window));
   widget.setAttribute(Qt::WA_DontShowOnScreen);

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -11,6 +10,7 @@
 #include <QRadioButton>
 
 #include "ui/qt/canvas_painter.h"
+#include "ui/qt/label_widget.h"
 #include "ui/qt/qt_look.h"
 
 namespace ui::qt {
@@ -24,9 +24,11 @@ QStringList QItems(const std::vector<std::string>& items) {
   return list;
 }
 
-void SetColours(QWidget* widget, const Control& control, QPalette::ColorRole back) {
+// The control's background in the role the widget fills itself with: a label's is the window
+// colour, a button's and an option button's the button colour.
+void SetColours(QWidget* widget, const Control& control) {
   QPalette palette = widget->palette();
-  palette.setColor(back, QtColour(control.backColor));
+  palette.setColor(widget->backgroundRole(), QtColour(control.backColor));
   palette.setColor(QPalette::WindowText, QtColour(control.foreColor));
   palette.setColor(QPalette::ButtonText, QtColour(control.foreColor));
   palette.setColor(QPalette::Text, QtColour(control.foreColor));
@@ -60,11 +62,7 @@ QWidget* WindowWidget::MakeControl(const Control& control) {
   QWidget* widget = nullptr;
   switch (control.kind) {
     case ControlKind::Label: {
-      auto* label = new QLabel(this);
-      label->setWordWrap(true);
-      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      label->setAutoFillBackground(true);
-      widget = label;
+      widget = new LabelWidget(this);
       break;
     }
     case ControlKind::TextBox: {
@@ -121,8 +119,8 @@ void WindowWidget::SyncControl(const Control& control, QWidget* widget) {
   std::vector<std::string>& shown = shownItems_[control.name];
   switch (control.kind) {
     case ControlKind::Label:
-      SetColours(widget, control, QPalette::Window);
-      static_cast<QLabel*>(widget)->setText(text);
+      SetColours(widget, control);
+      static_cast<LabelWidget*>(widget)->SetText(text);
       break;
     case ControlKind::TextBox:
       if (auto* edit = static_cast<QLineEdit*>(widget); edit->text() != text) edit->setText(text);
@@ -138,11 +136,11 @@ void WindowWidget::SyncControl(const Control& control, QWidget* widget) {
       break;
     }
     case ControlKind::Button:
-      SetColours(widget, control, QPalette::Button);
+      SetColours(widget, control);
       static_cast<QPushButton*>(widget)->setText(text);
       break;
     case ControlKind::OptionButton: {
-      SetColours(widget, control, QPalette::Window);
+      SetColours(widget, control);
       auto* option = static_cast<QRadioButton*>(widget);
       option->setText(text);
       option->setChecked(control.selected);

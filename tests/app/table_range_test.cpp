@@ -1,0 +1,80 @@
+// Section 1 refuses a birth moment whose chart the calendar tables cannot draw whole, after the
+// date checks and before anything is written; a moment just inside the tables opens the natal
+// chart drawn to its last step, the star grid with the conception and breath pillars.
+#include <algorithm>
+
+#include "natal/form2.h"
+#include "start_screen_fixture.h"
+
+namespace qm::app::test {
+namespace {
+
+class TableRangeTest : public StartScreenTest {
+ protected:
+  TableRangeTest() : StartScreenTest({"Form3", "Form7", "FORM4", "Form6", "Form8"}) {
+    program.windows.Register(
+        "Form2", [](ui::Program& p) { return std::make_unique<natal::Form2>(p); });
+  }
+  // Enters the moment under the name "rec" and presses the button; the messages shown.
+  std::vector<std::string> Enter(const std::vector<std::string>& date, const std::string& calendar) {
+    platform.messages.clear();
+    FillDate(date[0], date[1], date[2], date[3], date[4]);
+    Set("SUNMOON", calendar);
+    Set("newname", "rec");
+    Click("Command2");
+    return Messages();
+  }
+  // The natal chart shown, drawn as far as the conception pillar of the star grid.
+  bool WholeChartShown() {
+    ui::Window* chart = program.windows.Loaded("Form2");
+    if (!chart || !program.windows.IsVisible(*chart)) return false;
+    const auto& items = chart->canvas.Items();
+    return std::any_of(items.begin(), items.end(),
+                       [](const ui::DrawItem& item) { return item.text.starts_with("胎元:"); });
+  }
+};
+
+constexpr const char* kSolar = "陽曆(國曆)";
+constexpr const char* kLunar = "陰曆(農曆)";
+
+TEST_F(TableRangeTest, AMomentJustInsideTheTablesOpensItsWholeChart) {
+  const std::pair<std::vector<std::string>, const char*> inside[] = {
+      {{"1 (1912)  ", "1", "7", "0", "7"}, kSolar},
+      {{"120 (2031)", "12", "7", "16", "1"}, kSolar},
+      // 十月廿三 of lunar year 120 is 7 December 2031.
+      {{"120 (2031)", "10", "23", "16", "1"}, kLunar},
+  };
+  for (const auto& [date, calendar] : inside) {
+    EXPECT_TRUE(Enter(date, calendar).empty()) << date[0] << " " << date[1] << "/" << date[2];
+    EXPECT_TRUE(WholeChartShown()) << date[0] << " " << date[1] << "/" << date[2];
+    program.Click(*program.windows.Loaded("Form2"), "cmd_return1");
+  }
+  EXPECT_EQ(ReadFile("rec"), " 120, 12, 7,16,1,M,N\r\n");
+}
+
+TEST_F(TableRangeTest, AMomentOutsideTheTablesIsRefusedAndNothingIsWritten) {
+  const std::pair<std::vector<std::string>, const char*> outside[] = {
+      {{"1 (1912)  ", "1", "1", "0", "30"}, kSolar},
+      {{"1 (1912)  ", "1", "7", "0", "6"}, kSolar},
+      {{"120 (2031)", "12", "7", "16", "2"}, kSolar},
+      {{"120 (2031)", "12", "31", "23", "30"}, kSolar},
+      {{"120 (2031)", "10", "23", "16", "2"}, kLunar},
+  };
+  for (const auto& [date, calendar] : outside)
+    EXPECT_EQ(Enter(date, calendar), std::vector<std::string>{"超出曆表範圍（民國1年至120年）"})
+        << date[0] << " " << date[1] << "/" << date[2];
+  EXPECT_EQ(RecordCount(), 0u);
+  EXPECT_EQ(program.windows.Loaded("Form2"), nullptr);
+  EXPECT_TRUE(StartShown());
+  EXPECT_EQ(program.start.f檔名, "");
+  EXPECT_EQ(program.start.fy, "");
+}
+
+// The date checks come first: a wrong day of a moment outside the tables is the day's fault.
+TEST_F(TableRangeTest, TheDateChecksComeFirst) {
+  EXPECT_EQ(Enter({"120 (2031)", "12", "32", "23", "30"}, kSolar),
+            std::vector<std::string>{"出生時間當中的（日）資料輸入有誤，請重新操作"});
+}
+
+}  // namespace
+}  // namespace qm::app::test

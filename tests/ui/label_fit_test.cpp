@@ -1,0 +1,97 @@
+// Every label of the start screen shows its whole caption in the font actually drawn (AR PL
+// UMing and UKai): laid out as the Qt front lays it out, its lines fit the label's box, break
+// only after a blank or before a parenthesis (never inside a run of Chinese), and run under no
+// other control.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QRectF>
+#include <QTextLayout>
+#include <sstream>
+
+#include "support/qt_app.h"
+#include "app/register_windows.h"
+#include "ui/headless_platform.h"
+#include "ui/program.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/label_widget.h"
+#include "ui/qt/qt_look.h"
+
+namespace {
+
+using qm::test::EnsureQtApplication;
+
+// The windows whose labels are measured.
+const char* const kWindows[] = {"form1"};
+
+struct LaidOut {
+  std::vector<QRectF> lines;  // each line's cells, in the window's pixels
+  std::vector<QRectF> inks;   // the ink of each line's glyphs
+  std::vector<int> starts;    // where each line starts in the caption
+};
+
+LaidOut LayOut(const ui::Control& label, const QString& text) {
+  const QFont font = ui::qt::QtFont(label.font);
+  QTextLayout layout(text, font);
+  ui::qt::LayOutLabel(layout, ui::qt::Pixels(label.width));
+  const QPointF origin = ui::qt::PixelRect(label).topLeft();
+  LaidOut result;
+  for (int i = 0; i < layout.lineCount(); ++i) {
+    const QTextLine line = layout.lineAt(i);
+    const QPointF at = origin + line.position();
+    result.lines.push_back(QRectF(at, QSizeF(line.naturalTextWidth(), line.height())));
+    const QString shown = text.mid(line.textStart(), line.textLength());
+    result.inks.push_back(QFontMetricsF(font).tightBoundingRect(shown).translated(
+        at + QPointF(0, line.ascent())));
+    result.starts.push_back(line.textStart());
+  }
+  return result;
+}
+
+std::string Describe(const LaidOut& laidOut, const QString& text) {
+  std::ostringstream out;
+  for (std::size_t i = 0; i < laidOut.lines.size(); ++i) {
+    const int end = i + 1 < laidOut.starts.size() ? laidOut.starts[i + 1] : text.size();
+    out << "\n  [" << text.mid(laidOut.starts[i], end - laidOut.starts[i]).toStdString() << "] "
+        << laidOut.lines[i].width() << " x " << laidOut.lines[i].height() << " at "
+        << laidOut.lines[i].left() << ", " << laidOut.lines[i].top();
+  }
+  return out.str();
+}
+
+TEST(LabelFit, EveryLabelShowsItsWholeCaptionInTheFontDrawn) {
+  EnsureQtApplication();
+  ui::HeadlessPlatform platform;
+  ui::Program program(platform);
+  qm::app::StartProgram(program);
+  for (const char* name : kWindows) {
+    const ui::Window& window = program.windows.Get(name);
+    for (const ui::Control& label : window.Controls()) {
+      if (label.kind != ui::ControlKind::Label || !label.visible) continue;
+      const QString text = QString::fromStdString(label.text);
+      const QFont font = ui::qt::QtFont(label.font);
+      ASSERT_EQ(QFontInfo(font).family(), ui::qt::FamilyOf(label.font.name)) << label.name;
+      const LaidOut laidOut = LayOut(label, text);
+      SCOPED_TRACE(std::string(name) + "." + label.name + Describe(laidOut, text));
+      const QRectF box = ui::qt::PixelRect(label);
+      for (const QRectF& line : laidOut.lines) {
+        EXPECT_LE(line.right(), box.right()) << "too wide";
+        EXPECT_LE(line.bottom(), box.bottom()) << "too many lines for the height";
+      }
+      for (const QRectF& ink : laidOut.inks) {
+        for (const ui::Control& other : window.Controls()) {
+          if (&other == &label || !other.visible) continue;
+          EXPECT_FALSE(ink.intersects(ui::qt::PixelRect(other))) << "under " << other.name;
+        }
+      }
+      for (std::size_t i = 1; i < laidOut.starts.size(); ++i) {
+        const int at = laidOut.starts[i];
+        EXPECT_TRUE(text[at - 1] == ' ' || text[at] == '(') << "broken at " << at;
+      }
+    }
+  }
+}
+
+}  // namespace
