@@ -5,6 +5,7 @@
 #include "app/form1.h"
 // The chart windows, one include each as they join the program:
 #include "hexagram/form8.h"
+#include "luck/form3.h"
 #include "natal/form2.h"
 #include "ziwei/form7.h"
 #include "fortune/form4.h"
@@ -25,6 +26,7 @@ void RegisterWindows(ui::Program& program) {
   Register<Form1>(program, Form1::kName);
   // The chart windows, one line each as they join the program:
   Register<natal::Form2>(program, natal::Form2::kName);
+  Register<luck::Form3>(program, luck::Form3::kName);
   Register<hexagram::Form8>(program, hexagram::Form8::kName);
   Register<ziwei::Form7>(program, ziwei::Form7::kName);
   Register<fortune::FORM4>(program, fortune::FORM4::kName);

@@ -67,7 +67,7 @@ bool IsBeforeJie(const Moment& moment, int jieDay, JieTime jieTime) {
 
 // The year pillar turns at 立春: 1912 from 立春 on is 壬子 (cycle 49), before it 辛亥.
 void ComputeYearPillar(const Moment& moment, const PillarTables& tables, Pillars& pillars) {
-  const CyclePair pair = tables.sixty[Cycle(moment.year + 48, 60)];
+  const CyclePair pair = tables.sixty[YearCycleNumber(moment.year)];
   pillars.YearStem = pair.stem;
   pillars.YearBranch = pair.branch;
   const bool beforeSpring =

@@ -3,6 +3,7 @@
 // and ComputePillars (calendar.h) run them all, in this order.
 #include <array>
 
+#include "base/names.h"
 #include "calendar/calendar.h"
 #include "calendar/calendar_tables.h"
 
@@ -28,6 +29,10 @@ void CheckMoment(const Moment& moment);
 
 // The moment lies before the 節 of its own month; the 節 minute itself counts as after.
 bool IsBeforeJie(const Moment& moment, int jieDay, JieTime jieTime);
+
+// The place in the sixty cycle of the year pillar of a RocYear (from 立春 on): 1 (1912) is 49,
+// 壬子; 73 (1984) is 1, 甲子.
+constexpr int YearCycleNumber(int rocYear) { return Cycle(rocYear + 48, 60); }
 
 void ComputeYearPillar(const Moment& moment, const PillarTables& tables, Pillars& pillars);
 void ComputeMonthPillar(const Moment& moment, const PillarTables& tables, Pillars& pillars);

@@ -115,6 +115,20 @@ void PairAndSelfPunishment(Columns columns, RelationList& list) {
       list.Add(row.text);
 }
 
+void PillarAndBranchRelations(Columns columns, RelationList& list) {
+  PillarPairClash(columns, list);
+  StemCombination(columns, list);
+  DirectionalAssembly(columns, list);
+  const TripleCombinationFlags flags = TripleCombination(columns, list);
+  SixCombination(columns, list);
+  HalfCombination(columns, flags, list);
+  ThreeBranchPunishment(columns, list);
+  BranchClash(columns, list);
+  BranchHarm(columns, list);
+  BranchBreak(columns, list);
+  PairAndSelfPunishment(columns, list);
+}
+
 void PillarSelfClash(Columns columns, RelationList& list) {
   for (const Column& c : columns)
     if (Contains(kSelfClashBranches[c.pillar.stem], c.pillar.branch)) list.Add(std::string(c.name) + "干支沖");

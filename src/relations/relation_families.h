@@ -44,6 +44,10 @@ void BranchHarm(Columns columns, RelationList& list);
 void BranchBreak(Columns columns, RelationList& list);
 // 無恩刑, 恃勢刑, 無禮刑, then 自刑: a branch of 辰 午 酉 亥 held by two or more columns.
 void PairAndSelfPunishment(Columns columns, RelationList& list);
+// Every family between the roots and the clashes within a pillar, in the lists' order: 天地沖,
+// the combinations, 三刑, 沖, 害, 破, the pair punishments and 自刑. The natal list frames them
+// with its first and last family; the luck list is these alone.
+void PillarAndBranchRelations(Columns columns, RelationList& list);
 // 干支沖: a column whose own stem and branch control one another: 甲申 as year -> 年干支沖.
 void PillarSelfClash(Columns columns, RelationList& list);
 

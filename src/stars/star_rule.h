@@ -45,15 +45,17 @@ struct Star {
 // Which pillars (by their index in the chart's pillar list) are laid against a row's marks, and
 // the grid column that receives the star when they match.
 struct Check {
+  // A place in a list of checks, before a check is put there.
+  constexpr Check() = default;
   constexpr Check(int column, int first) : column(column), count(1), pillars{first, 0, 0} {}
   constexpr Check(int column, int first, int second)
       : column(column), count(2), pillars{first, second, 0} {}
   constexpr Check(int column, int first, int second, int third)
       : column(column), count(3), pillars{first, second, third} {}
 
-  int column;
-  int count;
-  std::array<int, 3> pillars;
+  int column = 0;
+  int count = 0;
+  std::array<int, 3> pillars{};
 };
 
 // Whether some row of the table matches every pillar that the check names.

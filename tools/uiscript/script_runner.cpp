@@ -60,6 +60,7 @@ void ScriptRunner::Command(const std::string& line) {
       {"random", &ScriptRunner::Random}, {"set", &ScriptRunner::Set},
       {"click", &ScriptRunner::Click},   {"dump", &ScriptRunner::Dump},
       {"png", &ScriptRunner::Png},       {"cat", &ScriptRunner::Cat},
+      {"close", &ScriptRunner::Close},
   };
   for (const auto& [name, handler] : kCommands)
     if (word == name) return (this->*handler)(arg);
@@ -123,6 +124,15 @@ void ScriptRunner::Click(const std::string& arg) {
 
 void ScriptRunner::Dump(const std::string& arg) {
   if (ui::Window* window = WindowOf(arg)) DumpWindow(program_, *window, out_);
+}
+
+// The title bar's close box of a shown window: the click of its close-box control, if any.
+void ScriptRunner::Close(const std::string& arg) {
+  ui::Window* window = WindowOf(arg);
+  if (!window) return;
+  if (!program_.windows.IsVisible(*window)) return Error("window " + window->Name() + " is hidden");
+  if (window->closeBox.empty()) return;
+  program_.RunEvent([&] { window->Click(window->closeBox); });
 }
 
 void ScriptRunner::Png(const std::string& arg) {

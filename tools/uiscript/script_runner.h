@@ -30,6 +30,7 @@ class ScriptRunner {
   void Set(const std::string& arg);
   void Click(const std::string& arg);
   void Dump(const std::string& arg);
+  void Close(const std::string& arg);
   void Png(const std::string& arg);
   void Cat(const std::string& arg);
 
