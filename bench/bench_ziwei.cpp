@@ -1,5 +1,6 @@
 // One whole drawing of the combined chart window on the headless platform, as button C makes
-// it: the birth record read, every table read, the grid, palaces and stars drawn.
+// it: the birth record read, every table read, the grid, palaces and stars and the natal centre
+// drawn.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>

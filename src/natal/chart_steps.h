@@ -31,6 +31,9 @@ void CountStems(Chart& chart);
 void ComputeStemWeights(Chart& chart);
 void ComputeElementStates(Chart& chart);
 void ComputeStemListTenGods(Chart& chart);
+// In place of the strength table, where a chart has no room for it: the share of each stem and
+// each element alone, on the table's rows (reads 天干當令.DAT).
+void ComputeStemShareList(Chart& chart);
 
 // The polarity mark, the stage pairs, the pillar scores and the yin-yang balance.
 void PrintPurePolarity(Chart& chart);

@@ -32,6 +32,13 @@ T Total(const std::array<T, N>& values) {
   return std::accumulate(values.begin() + 1, values.end(), T{});
 }
 
+// The weights of the ten stems in the birth month (reads 天干當令.DAT), left in the chart for the
+// later steps.
+void WeighChartStems(Chart& chart) {
+  chart.monthlyStemWeight = ReadMonthlyStemWeights();
+  chart.stemWeights = WeighStems(chart.stemCounts, chart.monthlyStemWeight, chart.Month().branch);
+}
+
 }  // namespace
 
 StemCounts CountStemsOf(std::span<const Pillar, 4> natal, const HiddenStemTable& hidden) {
@@ -79,9 +86,8 @@ void CountStems(Chart& chart) {
 }
 
 void ComputeStemWeights(Chart& chart) {
-  chart.monthlyStemWeight = ReadMonthlyStemWeights();
+  WeighChartStems(chart);
   int monthBranch = chart.Month().branch;
-  chart.stemWeights = WeighStems(chart.stemCounts, chart.monthlyStemWeight, monthBranch);
   const StemCounts& counts = chart.stemCounts;
   const StemWeights& weights = chart.stemWeights;
   PrintInTable(chart, 2, 2, kTableHead1);
@@ -105,6 +111,22 @@ void ComputeStemWeights(Chart& chart) {
   for (int e = 1; e <= 5; ++e) {
     PrintInTable(chart, 32, ElementLine(e), kElementNames[e]);
     chart.canvas.Print(FormatNumber(weights.ElementShare(e), "   #0.0"));
+  }
+}
+
+// The short form of the strength table, on its rows: each stem's name and its whole share, then
+// each element's whole share with the element after it. A stem of 9.3 hundredths shows 9, one
+// without weight 0.
+void ComputeStemShareList(Chart& chart) {
+  WeighChartStems(chart);
+  const StemWeights& weights = chart.stemWeights;
+  for (int s = 1; s <= 10; ++s) {
+    PrintInTable(chart, 4, StemRow(s), kStemNames[s]);
+    PrintInTable(chart, 6, StemRow(s), FormatNumber(weights.StemShare(s), "#0"));
+  }
+  for (int e = 1; e <= 5; ++e) {
+    PrintInTable(chart, 8, ElementLine(e), FormatNumber(weights.ElementShare(e), "#0"));
+    chart.canvas.Print(kElementNames[e]);
   }
 }
 

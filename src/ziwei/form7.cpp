@@ -5,6 +5,7 @@
 #include "base/failure.h"
 #include "calendar/calendar.h"
 #include "ziwei/draw_ziwei_chart.h"
+#include "ziwei/natal_centre.h"
 
 namespace qm::ziwei {
 
@@ -45,8 +46,7 @@ void Form7::Draw() {
   in.sex = 性別;
   ZiWeiChart chart(canvas, std::move(in));
   DrawZiWeiChart(chart);
-  // Last comes the natal centre (DrawNatalCentre) of the working moment, from
-  // chart.in.pillars, Y初 .. I初 and 性別, into the merged centre of the grid and the band above.
+  DrawNatalCentre(canvas, chart.in.pillars, {Y初, M初, D初, H初, I初}, 性別);
 }
 
 }  // namespace qm::ziwei

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 
+#include "natal/luck_start.h"
 #include "ui/headless_platform.h"
 #include "ui/program.h"
 #include "ui/window_protocol.h"
@@ -58,6 +59,14 @@ class Form7Test : public ::testing::Test {
     Texts line = At(4.5, 2);
     return line.empty() ? "" : line.front();
   }
+  // A drawing that ran to its end: the body palace marked, and last of all the natal centre's
+  // last item, the nayin stage letter beside the hour column.
+  bool DrawnToTheEnd() {
+    const std::vector<ui::DrawItem>& items = Shown().canvas.Items();
+    const bool marked = std::any_of(items.begin(), items.end(),
+                                    [](const ui::DrawItem& item) { return item.text == "(身宮)"; });
+    return marked && items.back().x1 == 38 && items.back().y1 == 13.5;
+  }
   Texts AllTexts() {
     Texts texts;
     for (const ui::DrawItem& item : Shown().canvas.Items()) texts.push_back(item.text);
@@ -90,7 +99,8 @@ TEST_F(Form7Test, OpeningOnARecordDrawsTheWholeChartOnceAndWritesNoFile) {
   EXPECT_EQ(Header(), "(陽73/5/12 陰73/4/12 辰時)");
   EXPECT_EQ(StarsShown(form.canvas, B("未")),
             (Texts{"紫微", "破軍", "左輔", "右弼", "天鉞", "天官", "天貴", "天空"}));
-  EXPECT_EQ(form.canvas.Items().back().text, "(身宮)");
+  EXPECT_EQ(At(43, 14.5), Texts{"丙"});
+  EXPECT_TRUE(DrawnToTheEnd());
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(FolderFiles(), before);
   // Made active again without a step, the window draws the identical chart.
@@ -99,6 +109,38 @@ TEST_F(Form7Test, OpeningOnARecordDrawsTheWholeChartOnceAndWritesNoFile) {
   program.windows.Settle();
   program.windows.Activate(Shown());
   EXPECT_EQ(AllTexts(), first);
+}
+
+TEST_F(Form7Test, TheCentreFollowsTheStepsAndNoDrawingWritesBigFor) {
+  WriteRecord(" 73, 5, 12,8,30,M,N");
+  folder.Write("BIGFOR", "73,5,12, 3\r\n");
+  const auto before = FolderFiles();
+  Open();
+  Click("Command14");
+  // 丙午 day, one day on: 丁未.
+  EXPECT_EQ(At(43, 14.5), Texts{"丁"});
+  EXPECT_EQ(At(43, 15.5), Texts{"未"});
+  EXPECT_TRUE(DrawnToTheEnd());
+  Click("Command12");
+  Click("Command11");
+  EXPECT_EQ(FolderFiles(), before);
+}
+
+TEST_F(Form7Test, TheSpecialLuckFlagChangesNothingInTheCentre) {
+  // 1984-05-05 20:00, a woman: her luck runs back to 立夏 of the same day, where the natal chart
+  // would start it at ten under the special flag.
+  ASSERT_TRUE(natal::FindLuckStart({73, 5, 5, 20, 0}, 1, "F", "Y").special);
+  std::vector<Texts> drawn;
+  for (const char* flag : {"Y", "N"}) {
+    WriteRecord(std::string(" 73, 5, 5,20,0,F,") + flag);
+    Open();
+    drawn.push_back(AllTexts());
+    // The first luck pillar starts at the age the distance gives, not at ten.
+    EXPECT_EQ(At(58.8, 22), Texts{" 0"}) << flag;
+    Click("cmd_return1");
+  }
+  EXPECT_EQ(drawn[0], drawn[1]);
+  EXPECT_EQ(std::count(drawn[0].begin(), drawn[0].end(), "借十歲起運"), 0);
 }
 
 TEST_F(Form7Test, ARecordInLowerCaseIsTakenInUpperCase) {
@@ -187,17 +229,17 @@ TEST_F(Form7Test, ALeapMonthBirthIsDrawnWithItsMarkAndSplitAtTheFifteenth) {
                             " 陰73/10/" + std::to_string(day) + " 辰時) 閏月");
     Texts inCell = StarsShown(Shown().canvas, B(zuoFu));
     EXPECT_NE(std::find(inCell.begin(), inCell.end(), "左輔"), inCell.end()) << day;
-    EXPECT_EQ(Shown().canvas.Items().back().text, "(身宮)");
+    EXPECT_TRUE(DrawnToTheEnd()) << day;
     Click("cmd_return1");
   }
 }
 
-TEST_F(Form7Test, ACellOfFifteenStarsLeavesTheLastOutAndTheDrawingEnds) {
+TEST_F(Form7Test, ACellOfFifteenStarsLeavesTheLastOutAndTheDrawingGoesOnToTheCentre) {
   // Lunar 93/9/27 at the 申 hour puts fifteen stars into 寅.
   WriteLunarRecord(93, 9, 27, "15,0");
   Open();
   EXPECT_EQ(StarsShown(Shown().canvas, B("寅")).size(), 14u);
-  EXPECT_EQ(Shown().canvas.Items().back().text, "(身宮)");
+  EXPECT_TRUE(DrawnToTheEnd());
   EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -235,7 +277,7 @@ TEST_F(Form7Test, ATableMissingOrNamingNoCellStopsTheDrawingSilentlyWhereItIsRea
     EXPECT_EQ(OpenFiles(), openBefore) << c.file;
     folder.Write(c.file, saved);
     Click("Command14");
-    EXPECT_EQ(Shown().canvas.Items().back().text, "(身宮)") << c.file;
+    EXPECT_TRUE(DrawnToTheEnd()) << c.file;
     Click("cmd_return1");
   }
 }
