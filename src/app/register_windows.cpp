@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 // The chart windows, one include each as they join the program:
+#include "direct/form6.h"
 #include "hexagram/form8.h"
 #include "natal/form2.h"
 #include "ziwei/form7.h"
@@ -25,6 +26,7 @@ void RegisterWindows(ui::Program& program) {
   Register<natal::Form2>(program, natal::Form2::kName);
   Register<hexagram::Form8>(program, hexagram::Form8::kName);
   Register<ziwei::Form7>(program, ziwei::Form7::kName);
+  Register<direct::Form6>(program, direct::Form6::kName);
 }
 
 void StartProgram(ui::Program& program) {
