@@ -153,6 +153,8 @@ TEST_F(Form6Test, TheStartAgeIsTheLeadingNumberOfItsTextCutDownForTheAges) {
       {"abc", " 0", {" 0", " 10", " 20", " 30", " 40", " 50", " 60", " 70", " 80", " 90"}},
       {"-2", "-2", {"-2", " 8", " 18", " 28", " 38", " 48", " 58", " 68", " 78", " 88"}},
       {" 7.9歲", " 7.9", {" 7", " 17", " 27", " 37", " 47", " 57", " 67", " 77", " 87", " 97"}},
+      // A typed age beyond the range of an int still gives its ages, cut to three places.
+      {"99999999999", " 99999999999", {"999", "009", "019", "029", "039", "049", "059", "069", "079", "089"}},
   };
   for (const Case& t : cases) {
     SCOPED_TRACE(t.text);
