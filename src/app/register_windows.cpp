@@ -4,12 +4,13 @@
 
 #include "app/form1.h"
 // The chart windows, one include each as they join the program:
+#include "direct/form6.h"
+#include "fortune/form4.h"
+#include "fortune/form5.h"
 #include "hexagram/form8.h"
 #include "luck/form3.h"
 #include "natal/form2.h"
 #include "ziwei/form7.h"
-#include "fortune/form4.h"
-#include "fortune/form5.h"
 
 namespace qm::app {
 namespace {
@@ -31,6 +32,7 @@ void RegisterWindows(ui::Program& program) {
   Register<ziwei::Form7>(program, ziwei::Form7::kName);
   Register<fortune::FORM4>(program, fortune::FORM4::kName);
   Register<fortune::Form5>(program, fortune::Form5::kName);
+  Register<direct::Form6>(program, direct::Form6::kName);
 }
 
 void StartProgram(ui::Program& program) {

@@ -43,6 +43,8 @@ struct ChartInputs {
   std::vector<ChartColumn> columns;
   Pillar lifePalace;
   int year = 0, month = 0, day = 0, hour = 0, minute = 0;  // the working date (RocYear ...)
+  // False for pillars entered without a birth date: the luck record's date fields stay empty.
+  bool hasBirthDate = true;
   std::optional<LunarDate> lunar;  // none before the tables begin
   std::string sex;                 // the SexCode, "M" or "F"
   std::string special;             // the special-luck flag, "Y" or "N"

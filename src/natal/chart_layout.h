@@ -62,6 +62,9 @@ struct ChartLayout {
     double separatorDx = -1;
     std::array<double, 3> rows = {21, 22, 23};  // age, stem, branch
     std::string_view separator = "-";
+    // Added to the start age before its whole part is taken: the natal chart takes a fractional
+    // start age to the nearest year; a typed start age is cut down (0).
+    double ageRounding = 0.5;
   } luck;
 
   struct DayMaster {

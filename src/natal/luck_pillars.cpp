@@ -19,10 +19,9 @@ std::optional<LuckPillars> LuckPillarsOf(Pillar month, LuckDirection direction) 
   return pillars;
 }
 
-int LuckPillarAge(double startAge, int k) {
-  return static_cast<int>(std::floor(startAge + 10 * (k - 1) + 0.5));
+double LuckPillarAge(double startAge, int k, double rounding) {
+  return std::floor(startAge + 10 * (k - 1) + rounding);
 }
-
 
 // Each pillar under its age, from right to left, with a separator after each but the last; a
 // chart without a direction shows the separators alone.
@@ -33,7 +32,7 @@ void ComputeLuckPillars(Chart& chart) {
   if (chart.luckPillars)
     for (int k = 1; k <= kLuckPillarCount; ++k) {
       const Pillar& pillar = (*chart.luckPillars)[k - 1];
-      std::string age = RecordNumber(LuckPillarAge(chart.luckStart.age, k));
+      std::string age = RecordNumber(LuckPillarAge(chart.luckStart.age, k, at.ageRounding));
       chart.canvas.PrintAt(stemX(k) + at.ageDx, at.rows[0], LastChars(age, 3));
       chart.canvas.PrintAt(stemX(k), at.rows[1], StemText(pillar.stem));
       chart.canvas.PrintAt(stemX(k), at.rows[2], BranchText(pillar.branch));
@@ -42,13 +41,15 @@ void ComputeLuckPillars(Chart& chart) {
     chart.canvas.PrintAt(stemX(j) + at.separatorDx, at.rows[0], at.separator);
 }
 
-// The working date, the day stem, the start age and the month pillar with the luck pillars; a
-// chart without a direction writes nothing and leaves the record of the chart before.
+// The working date (empty fields for a chart without one), the day stem, the start age and the
+// month pillar with the luck pillars; a chart without a direction writes nothing and leaves the
+// record of the chart before.
 void WriteLuckRecord(Chart& chart) {
   if (!chart.luckPillars) return;
   const ChartInputs& in = chart.in;
-  WriteBigFor({SolarDate{in.year, in.month, in.day}, chart.Day().stem, chart.luckStart.age,
-               chart.Month(), *chart.luckPillars});
+  std::optional<SolarDate> birth;
+  if (in.hasBirthDate) birth = SolarDate{in.year, in.month, in.day};
+  WriteBigFor({birth, chart.Day().stem, chart.luckStart.age, chart.Month(), *chart.luckPillars});
 }
 
 }  // namespace qm::natal

@@ -14,7 +14,9 @@ namespace qm::natal {
 // 戊辰 ... forward and 乙丑, 甲子 ... backward. No pillars without a direction.
 std::optional<LuckPillars> LuckPillarsOf(Pillar month, LuckDirection direction);
 
-// The age printed over luck pillar k (1..10): Int(start age + 10(k - 1) + 0.5).
-int LuckPillarAge(double startAge, int k);
+// The age printed over luck pillar k (1..10): Int(start age + 10(k - 1) + rounding), the
+// rounding 0.5 of the natal chart or 0 for a typed start age. A whole number, held as a double so
+// that any typed start age has one.
+double LuckPillarAge(double startAge, int k, double rounding = 0.5);
 
 }  // namespace qm::natal
