@@ -10,12 +10,7 @@
 namespace qm::direct {
 
 Form6::Form6(ui::Program& program) : ui::Window(program, std::string(kName)) {
-  caption = "Form6";
-  clientWidth = 11880;
-  clientHeight = 8190;
-  backColor = 0xC0FFFF;
-  font = {"細明體", 11.25, false};
-  canvas.font = font;
+  SetChartLook("Form6", 11880, 8190);
   AddControls();
   OnClick("cmd_prt", [this] { cmd_prt_Click(); });
   OnClick("cmd_return1", [this] { cmd_return1_Click(); });

@@ -17,7 +17,6 @@
 namespace qm::fortune {
 namespace {
 
-constexpr ui::Colour kWindowBack = 0x00C0FFFF;
 constexpr ui::Colour kButtonFace = 0x00E0E0E0;
 // The window of years is never moved beyond these, so that no count of years can overflow.
 constexpr int kYearsLimit = 1000;
@@ -35,12 +34,7 @@ int WithinLimit(double years) {
 }  // namespace
 
 FORM4::FORM4(ui::Program& program) : ui::Window(program, std::string(kName)) {
-  caption = "運勢曲線圖";
-  clientWidth = 11880;
-  clientHeight = 8190;
-  backColor = kWindowBack;
-  font = {"細明體", 11.25, false};
-  canvas.font = font;
+  SetChartLook("運勢曲線圖", 11880, 8190);
   closeBox = "cmd_return41";
   AddControls();
   OnClick("Command25", [this] { Command25_Click(); });

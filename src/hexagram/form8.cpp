@@ -66,12 +66,7 @@ std::string ThrowLine(ui::Platform& platform) {
 }  // namespace
 
 Form8::Form8(ui::Program& program) : ui::Window(program, std::string(kName)) {
-  caption = "Quillmere  六爻卦程式";
-  clientWidth = 11880;
-  clientHeight = 8190;
-  backColor = 0xC0FFFF;
-  font = {"細明體", 11.25, false};
-  canvas.font = font;
+  SetChartLook("Quillmere  六爻卦程式", 11880, 8190);
   AddControls();
   OnClick("Command1", [this] { Command1_Click(); });
   OnClick("Command2", [this] { Command2_Click(); });

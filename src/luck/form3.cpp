@@ -25,12 +25,7 @@ constexpr std::array<std::string_view, 10> kDrawingFiles = {
 }  // namespace
 
 Form3::Form3(ui::Program& program) : ui::Window(program, std::string(kName)) {
-  caption = "Form3";
-  clientWidth = 11880;
-  clientHeight = 8190;
-  backColor = 0xC0FFFF;
-  font = {"細明體", 11.25, false};
-  canvas.font = font;
+  SetChartLook("Form3", 11880, 8190);
   AddControls();
   OnClick("Command4", [this] { Command4_Click(); });
   OnClick("Command5", [this] { Command5_Click(); });

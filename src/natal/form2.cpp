@@ -10,12 +10,7 @@
 namespace qm::natal {
 
 Form2::Form2(ui::Program& program) : BirthChartWindow(program, std::string(kName)) {
-  caption = "Form2";
-  clientWidth = 11880;
-  clientHeight = 8511;
-  backColor = 0xC0FFFF;
-  font = {"細明體", 11.25, false};
-  canvas.font = font;
+  SetChartLook("Form2", 11880, 8511);
   AddControls();
 }
 

@@ -6,6 +6,14 @@ namespace ui {
 
 Window::Window(Program& program, std::string name) : program(program), name_(std::move(name)) {}
 
+void Window::SetChartLook(std::string title, int width, int height) {
+  caption = std::move(title);
+  clientWidth = width, clientHeight = height;
+  backColor = 0xC0FFFF;
+  font = {"細明體", 11.25, false};
+  canvas.font = font;
+}
+
 Control& Window::Add(Control control) {
   controls_.push_back(std::move(control));
   return controls_.back();

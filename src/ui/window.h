@@ -40,6 +40,10 @@ class Window {
   // Returns false when the control has no click handler.
   bool Click(std::string_view name);
 
+  // The look of a chart window: its caption and client size, the pale yellow background and
+  // 細明體 11.25 pt, the font its drawing starts with.
+  void SetChartLook(std::string title, int width, int height);
+
   std::string caption;
   // The button whose click the title bar's close box raises; none: the close box does nothing.
   std::string closeBox;

@@ -10,12 +10,7 @@
 namespace qm::ziwei {
 
 Form7::Form7(ui::Program& program) : BirthChartWindow(program, std::string(kName)) {
-  caption = "Form7";
-  clientWidth = 11835;
-  clientHeight = 8145;
-  backColor = 0xC0FFFF;
-  font = {"細明體", 11.25, false};
-  canvas.font = font;
+  SetChartLook("Form7", 11835, 8145);
   AddControls();
 }
 
