@@ -7,6 +7,7 @@
 #include "base/names.h"
 #include "base/number_text.h"
 #include "base/program_folder.h"
+#include "base/utf8.h"
 #include "hexagram/hexagram_record.h"
 #include "ui/program.h"
 #include "ui/window_protocol.h"
@@ -61,6 +62,15 @@ std::string ThrowLine(ui::Platform& platform) {
     odd += number % 2;
   }
   return std::string(kByOddCoins[odd]);
+}
+
+// The typed year: the part of the text before its first "(", looked for among the first seven
+// characters only, so "120 (2031)" gives 120 and a longer typed number keeps its first seven.
+std::optional<int> YearOf(std::string_view text) {
+  const std::string_view eighth = CharOf(text, 7);
+  const std::string_view seven =
+      eighth.empty() ? text : text.substr(0, static_cast<std::size_t>(eighth.data() - text.data()));
+  return WholeNumberOf(seven.substr(0, seven.find('(')));
 }
 
 }  // namespace
@@ -134,7 +144,7 @@ void Form8::Option2_Click() {
 }
 
 void Form8::Command2_Click() {
-  std::optional<int> year = WholeNumberOf(C("曆年").text), month = WholeNumberOf(C("曆月").text),
+  std::optional<int> year = YearOf(C("曆年").text), month = WholeNumberOf(C("曆月").text),
                      day = WholeNumberOf(C("曆日").text), hour = WholeNumberOf(C("曆時").text),
                      minute = WholeNumberOf(C("曆分").text);
   const bool numbers = year && month && day && hour && minute;

@@ -13,6 +13,10 @@ using ui::ControlKind;
 
 const ui::Font kControlFont{"新細明體", 9.75};
 const ui::Font kTitleFont{"標楷體", 12, true};
+// The line captions, the save-name caption and "舊檔案輸入" are given too little room for the
+// common size in the font drawn on screen, whose characters are a little wider than those the
+// positions were made for: they take the next smaller size, which shows them whole.
+const ui::Font kNarrowFont{"新細明體", 9};
 
 struct Place {
   int left, top, width, height;
@@ -54,7 +58,8 @@ void Form8::AddControls() {
   Add(Make("Option1", ControlKind::OptionButton, "當前時間", {480, 6000, 1215, 255}));
   Add(Make("Option2", ControlKind::OptionButton, "自行輸入", {1680, 6000, 1095, 255}));
   Add(Make("Option4", ControlKind::OptionButton, "干支輸入", {2880, 6000, 1215, 255}));
-  Add(Make("Option3", ControlKind::OptionButton, "舊檔案輸入", {6840, 6000, 1215, 255}));
+  Add(Make("Option3", ControlKind::OptionButton, "舊檔案輸入", {6840, 6000, 1215, 255})).font =
+      kNarrowFont;
   Add(Make("Option7", ControlKind::OptionButton, "電腦取卦", {8160, 6000, 1095, 255}));
   Add(Make("Option6", ControlKind::OptionButton, "列 印", {9360, 6000, 855, 180}));
   Add(Make("Option5", ControlKind::OptionButton, "結束本系統", {10320, 6000, 1455, 180}));
@@ -63,7 +68,8 @@ void Form8::AddControls() {
   const std::array<const char*, 6> lineNames = {"初爻", "二爻", "三爻", "四爻", "五爻", "六爻"};
   for (int k = 0; k < 6; ++k) {
     Add(Make("Label" + std::to_string(k + 1), ControlKind::Label, lineNames[k],
-             {360 + 1560 * k, 6360, 375, 255}));
+             {360 + 1560 * k, 6360, 375, 255}))
+        .font = kNarrowFont;
     Add(Make(lineNames[k], ControlKind::ComboBox, "─ 少陽", {720 + 1560 * k, 6360, 975, 300},
              lineItems));
   }
@@ -92,7 +98,7 @@ void Form8::AddControls() {
   Add(Make("曆日", ControlKind::ComboBox, "日", {2640, 7560, 735, 315}, ui::NumberItems(1, 31)));
   Add(Make("曆時", ControlKind::ComboBox, "時", {3480, 7560, 735, 315}, ui::NumberItems(0, 23)));
   Add(Make("曆分", ControlKind::ComboBox, "分", {4320, 7560, 735, 315}, ui::NumberItems(0, 59)));
-  Add(Make("Label8", ControlKind::Label, "存檔檔名", {5160, 7560, 735, 255}));
+  Add(Make("Label8", ControlKind::Label, "存檔檔名", {5160, 7560, 735, 255})).font = kNarrowFont;
   Add(Make("newname", ControlKind::TextBox, "", {6000, 7560, 1215, 270}));
   Add(Make("Command2", ControlKind::Button, "按鈕啟動", {7320, 7560, 975, 375}));
 }

@@ -134,6 +134,28 @@ TEST_F(Form8Test, ATypedDateWritesItsNamedRecordWithoutAMessage) {
   EXPECT_FALSE(Visible("newname"));
 }
 
+TEST_F(Form8Test, TheTypedYearIsTheNumberBeforeTheParenthesisInItsFirstSevenCharacters) {
+  struct Case {
+    std::string text;
+    int year;
+  };
+  const std::vector<Case> cases = {
+      {"73 (1984)", 73}, {"100 (2011)", 100}, {"85", 85}, {"  94 (2005)", 94},
+      {"      94", 9},  // six blanks: the seventh character is the 9
+      {"0000094", 94},  {"00000094", 9},
+  };
+  Click("Option2");
+  Set("newname", "rec");
+  for (const Case& c : cases) {
+    SetDate({c.text, "5", "12", "8", "5"});
+    Click("Command2");
+    EXPECT_EQ(Messages(), Texts{}) << c.text;
+    EXPECT_EQ(Form().chartTime.year, c.year) << c.text;
+    Click("Option1");
+    Click("Option2");
+  }
+}
+
 TEST_F(Form8Test, ATypedDateThatIsNoDateChangesNothing) {
   const std::vector<Texts> wrong = {
       {"民國/西元", "5", "12", "8", "5"},  // the untouched year
