@@ -145,6 +145,9 @@ void ScriptRunner::Png(const std::string& arg) {
 }
 
 void ScriptRunner::Cat(const std::string& arg) {
+  // A folder opens as a stream on this system but fails on the first read: it is no file.
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(qm::ProgramFile(arg), ec)) return Error("no file " + arg);
   std::ifstream in(qm::ProgramFile(arg), std::ios::binary);
   if (!in) return Error("no file " + arg);
   out_ << ShowingCr({std::istreambuf_iterator<char>(in), {}});
