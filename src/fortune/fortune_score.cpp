@@ -38,7 +38,12 @@ int BranchScore(const KindScores& scores, int branch) {
   return scores[kBranchKind[CheckedBranch(branch)]];
 }
 
-int FirstLuckAge(double luckStartAge) { return static_cast<int>(std::floor(luckStartAge + 0.5)); }
+// Ages are 1..100, so a start age beyond a thousand years either way rules them as a thousand
+// does, and the whole number stays within an int.
+int FirstLuckAge(double luckStartAge) {
+  constexpr double kFarOut = 1000;
+  return static_cast<int>(std::floor(std::clamp(luckStartAge, -kFarOut, kFarOut) + 0.5));
+}
 
 // Example: a start age of 7.41 rules age 1 by the month stem, ages 2 to 6 by the month branch,
 // 7 to 11 by the stem of the first luck pillar and 12 to 16 by its branch.

@@ -12,8 +12,6 @@ namespace qm::natal {
 namespace {
 
 constexpr std::string_view kLuckRecordName = "BIGFOR";
-// Far beyond any life: a start age past it (or no number at all, "inf") is a broken record.
-constexpr double kLargestStartAge = 1000;
 
 // The three date fields: all empty (a chart from entered pillars) or all numbers.
 std::optional<SolarDate> ReadLuckDate(FieldReader& fields) {
@@ -58,7 +56,9 @@ LuckRecord ParseLuckRecord(FieldReader& fields) {
   record.birth = ReadLuckDate(fields);
   record.dayStem = CheckedStem(fields.NextInt());
   record.luckStartAge = fields.NextNumber();
-  if (!(std::fabs(record.luckStartAge) <= kLargestStartAge))
+  // Any typed age is a start age, however far out; only a field that is no number ("inf") is a
+  // broken record.
+  if (!std::isfinite(record.luckStartAge))
     throw Failure("起運歲數超出範圍：" + std::string(kLuckRecordName));
   record.month.stem = CheckedStem(fields.NextInt());
   record.month.branch = CheckedBranch(fields.NextInt());

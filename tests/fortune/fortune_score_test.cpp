@@ -42,6 +42,10 @@ TEST(LuckRulerByAge, FollowsTheLuckStartRoundedToTheNearestYear) {
       // Under one half: L = 0, the tenth pillar ends at 99 and age 100 has no ruler.
       {0.3, 1, PillarStem(1)}, {0.3, 5, PillarBranch(1)}, {0.3, 99, PillarBranch(10)},
       {0.3, 100, None},
+      // A start age past every age leaves them all to the month stem; one far below zero
+      // leaves them all without a ruler.
+      {5000, 1, MonthStem}, {99999999999.0, 100, MonthStem}, {-2, 97, PillarBranch(10)},
+      {-2, 98, None}, {-99999999999.0, 1, None}, {-99999999999.0, 100, None},
   };
   for (const RulerCase& c : cases)
     EXPECT_EQ(LuckRulerByAge(RecordStartingAt(c.start))[c.age], c.ruler)
