@@ -1,6 +1,8 @@
 #include "base/field_reader.h"
 
 #include <charconv>
+#include <cmath>
+#include <limits>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -123,9 +125,10 @@ int FieldReader::NextInt() {
     return static_cast<int>(negative ? -whole : whole);
   }
   double value = NumberOf(Next(), name_);
-  int result = static_cast<int>(value);
-  if (result != value) throw Failure("資料不是整數：" + name_);
-  return result;
+  // Checked before the conversion: a value beyond int has no int to compare with.
+  if (!(std::fabs(value) <= std::numeric_limits<int>::max()) || value != std::trunc(value))
+    throw Failure("資料不是整數：" + name_);
+  return static_cast<int>(value);
 }
 
 void FieldReader::Skip(long n) {

@@ -71,6 +71,14 @@ TEST(FieldReader, ReadsWholeNumbersInEveryFormTheTablesMayHold) {
   EXPECT_THROW(reader.NextInt(), Failure);  // past the last field
 }
 
+TEST(FieldReader, AWholeNumberBeyondIntIsNoWholeNumberOfATable) {
+  FieldReader reader = FieldReader::FromText("99999999999,-99999999999,1e10,2147483647,nan,inf");
+  for (int i = 0; i < 3; ++i) EXPECT_THROW(reader.NextInt(), Failure) << i;
+  EXPECT_EQ(reader.NextInt(), 2147483647);
+  EXPECT_THROW(reader.NextInt(), Failure);  // nan
+  EXPECT_THROW(reader.NextInt(), Failure);  // inf
+}
+
 TEST(FieldReader, AMissingFileFails) {
   test::TempFolder folder("reader");
   EXPECT_THROW(FieldReader(folder / "nothing"), Failure);
