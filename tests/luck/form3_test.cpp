@@ -90,6 +90,29 @@ TEST_F(Form3Test, OpeningReadsTheRecordAndDrawsTheCurrentMonth) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
+// The header keeps the stepped year in January and writes the real age as a record number cut
+// to six characters: no zero before the point, a minus sign in place of the blank.
+TEST_F(Form3Test, TheDateLineShowsTheSteppedDateAndTheRealAge) {
+  const struct {
+    int year, month;
+    const char* line;
+    const char* flowYearPillar;  // 歲 at (42, 5) and (42, 6)
+  } cases[] = {
+      {94, 1, "( 1)月 ( 94)年  ( 20.41)歲(實歲)", "甲申"},
+      {73, 6, "( 6)月 ( 73)年  (-.1666)歲(實歲)", "甲子"},
+      {73, 9, "( 9)月 ( 73)年  ( .0833)歲(實歲)", "甲子"},
+      {120, 12, "(12)月 (120)年  ( 47.33)歲(實歲)", "辛亥"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    if (Shown()) Click("cmd_return31");
+    Open("rec", c.year, c.month);
+    ASSERT_TRUE(Shown());
+    EXPECT_EQ(DateLine(), c.line);
+    EXPECT_EQ(At(42, 5)[0] + At(42, 6)[0], c.flowYearPillar);
+  }
+}
+
 struct StepCase {
   const char* what;
   int year, month;       // the flowing date opened
