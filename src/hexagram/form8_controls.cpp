@@ -12,7 +12,11 @@ namespace {
 using ui::ControlKind;
 
 const ui::Font kControlFont{"新細明體", 9.75};
-const ui::Font kTitleFont{"標楷體", 12, true};
+// The title's box is 17 pixels high, too low for a larger 標楷體.
+const ui::Font kTitleFont{"標楷體", 11.25, true};
+// The line captions ("初爻", 25 pixels wide) and "存檔檔名" (49 pixels) keep their characters on
+// one line only in a 12-pixel font.
+const ui::Font kNarrowLabelFont{"新細明體", 9};
 
 struct Place {
   int left, top, width, height;
@@ -62,8 +66,10 @@ void Form8::AddControls() {
   const std::vector<std::string> lineItems = {"─ 少陽", "Ｏ 老陽", "-- 少陰", "Ｘ 老陰"};
   const std::array<const char*, 6> lineNames = {"初爻", "二爻", "三爻", "四爻", "五爻", "六爻"};
   for (int k = 0; k < 6; ++k) {
-    Add(Make("Label" + std::to_string(k + 1), ControlKind::Label, lineNames[k],
-             {360 + 1560 * k, 6360, 375, 255}));
+    ui::Control caption = Make("Label" + std::to_string(k + 1), ControlKind::Label, lineNames[k],
+                               {360 + 1560 * k, 6360, 375, 255});
+    caption.font = kNarrowLabelFont;
+    Add(caption);
     Add(Make(lineNames[k], ControlKind::ComboBox, "─ 少陽", {720 + 1560 * k, 6360, 975, 300},
              lineItems));
   }
@@ -92,7 +98,9 @@ void Form8::AddControls() {
   Add(Make("曆日", ControlKind::ComboBox, "日", {2640, 7560, 735, 315}, ui::NumberItems(1, 31)));
   Add(Make("曆時", ControlKind::ComboBox, "時", {3480, 7560, 735, 315}, ui::NumberItems(0, 23)));
   Add(Make("曆分", ControlKind::ComboBox, "分", {4320, 7560, 735, 315}, ui::NumberItems(0, 59)));
-  Add(Make("Label8", ControlKind::Label, "存檔檔名", {5160, 7560, 735, 255}));
+  ui::Control saveCaption = Make("Label8", ControlKind::Label, "存檔檔名", {5160, 7560, 735, 255});
+  saveCaption.font = kNarrowLabelFont;
+  Add(saveCaption);
   Add(Make("newname", ControlKind::TextBox, "", {6000, 7560, 1215, 270}));
   Add(Make("Command2", ControlKind::Button, "按鈕啟動", {7320, 7560, 975, 375}));
 }
