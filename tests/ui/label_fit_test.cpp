@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QRadioButton>
 #include <QRectF>
 #include <QTextLayout>
 #include <sstream>
@@ -92,6 +93,28 @@ TEST(LabelFit, EveryLabelShowsItsWholeCaptionInTheFontDrawn) {
         const int at = laidOut.starts[i];
         EXPECT_TRUE(text[at - 1] == ' ' || text[at] == '(') << "broken at " << at;
       }
+    }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// An option's caption stands beside its round mark on one line and shows whole.
+TEST(LabelFit, EveryOptionShowsItsWholeCaptionBesideItsMark) {
+  EnsureQtApplication();
+  ui::HeadlessPlatform platform;
+  ui::Program program(platform);
+  qm::app::StartProgram(program);
+  for (const char* name : kWindows) {
+    const ui::Window& window = program.windows.Get(name);
+    for (const ui::Control& option : window.Controls()) {
+      if (option.kind != ui::ControlKind::OptionButton) continue;
+      QRadioButton drawn(QString::fromStdString(option.text));
+      drawn.setFont(ui::qt::QtFont(option.font));
+      EXPECT_LE(drawn.sizeHint().width(), ui::qt::PixelRect(option).width())
+          << name << "." << option.name << " " << option.text;
     }
   }
 }
