@@ -47,8 +47,9 @@ FORM4::FORM4(ui::Program& program) : ui::Window(program, std::string(kName)) {
 }
 
 void FORM4::AddControls() {
+  // The title's box is 19 pixels high: 標楷體 14.25 pt would lose the foot of its strokes.
   Add(ui::Label("Label2", "Quillmere 八字繪運勢圖程式", {1200, 0, 4815, 285},
-                {"標楷體", 14.25, true}, backColor));
+                {"標楷體", 12.75, true}, backColor));
   // One row along the bottom edge, left to right.
   const ui::Font small{"細明體", 9, false};
   const ui::Font kai{"標楷體", 11.25, false};

@@ -12,11 +12,17 @@ namespace {
 using ui::ControlKind;
 
 const ui::Font kControlFont{"新細明體", 9.75};
-const ui::Font kTitleFont{"標楷體", 12, true};
-// The line captions, the save-name caption and "舊檔案輸入" are given too little room for the
-// common size in the font drawn on screen, whose characters are a little wider than those the
-// positions were made for: they take the next smaller size, which shows them whole.
+// The title's box is 17 pixels high, too low for a larger 標楷體.
+const ui::Font kTitleFont{"標楷體", 11.25, true};
+// The line captions ("初爻", 25 pixels wide), "存檔檔名" (49 pixels) and the captions of four
+// options beside their round marks fit their boxes only in a smaller font.
 const ui::Font kNarrowFont{"新細明體", 9};
+const ui::Font kNarrowerFont{"新細明體", 8.25};
+
+ui::Control WithFont(ui::Control control, const ui::Font& font) {
+  control.font = font;
+  return control;
+}
 
 struct Place {
   int left, top, width, height;
@@ -56,20 +62,23 @@ void Form8::AddControls() {
                std::string(25, ' '),
            {0, 5760, 11895, 495}));
   Add(Make("Option1", ControlKind::OptionButton, "當前時間", {480, 6000, 1215, 255}));
-  Add(Make("Option2", ControlKind::OptionButton, "自行輸入", {1680, 6000, 1095, 255}));
+  Add(WithFont(Make("Option2", ControlKind::OptionButton, "自行輸入", {1680, 6000, 1095, 255}),
+               kNarrowFont));
   Add(Make("Option4", ControlKind::OptionButton, "干支輸入", {2880, 6000, 1215, 255}));
-  Add(Make("Option3", ControlKind::OptionButton, "舊檔案輸入", {6840, 6000, 1215, 255})).font =
-      kNarrowFont;
-  Add(Make("Option7", ControlKind::OptionButton, "電腦取卦", {8160, 6000, 1095, 255}));
-  Add(Make("Option6", ControlKind::OptionButton, "列 印", {9360, 6000, 855, 180}));
+  Add(WithFont(Make("Option3", ControlKind::OptionButton, "舊檔案輸入", {6840, 6000, 1215, 255}),
+               kNarrowerFont));
+  Add(WithFont(Make("Option7", ControlKind::OptionButton, "電腦取卦", {8160, 6000, 1095, 255}),
+               kNarrowFont));
+  Add(WithFont(Make("Option6", ControlKind::OptionButton, "列 印", {9360, 6000, 855, 180}),
+               kNarrowFont));
   Add(Make("Option5", ControlKind::OptionButton, "結束本系統", {10320, 6000, 1455, 180}));
 
   const std::vector<std::string> lineItems = {"─ 少陽", "Ｏ 老陽", "-- 少陰", "Ｘ 老陰"};
   const std::array<const char*, 6> lineNames = {"初爻", "二爻", "三爻", "四爻", "五爻", "六爻"};
   for (int k = 0; k < 6; ++k) {
-    Add(Make("Label" + std::to_string(k + 1), ControlKind::Label, lineNames[k],
-             {360 + 1560 * k, 6360, 375, 255}))
-        .font = kNarrowFont;
+    Add(WithFont(Make("Label" + std::to_string(k + 1), ControlKind::Label, lineNames[k],
+                      {360 + 1560 * k, 6360, 375, 255}),
+                 kNarrowFont));
     Add(Make(lineNames[k], ControlKind::ComboBox, "─ 少陽", {720 + 1560 * k, 6360, 975, 300},
              lineItems));
   }
@@ -98,7 +107,7 @@ void Form8::AddControls() {
   Add(Make("曆日", ControlKind::ComboBox, "日", {2640, 7560, 735, 315}, ui::NumberItems(1, 31)));
   Add(Make("曆時", ControlKind::ComboBox, "時", {3480, 7560, 735, 315}, ui::NumberItems(0, 23)));
   Add(Make("曆分", ControlKind::ComboBox, "分", {4320, 7560, 735, 315}, ui::NumberItems(0, 59)));
-  Add(Make("Label8", ControlKind::Label, "存檔檔名", {5160, 7560, 735, 255})).font = kNarrowFont;
+  Add(WithFont(Make("Label8", ControlKind::Label, "存檔檔名", {5160, 7560, 735, 255}), kNarrowFont));
   Add(Make("newname", ControlKind::TextBox, "", {6000, 7560, 1215, 270}));
   Add(Make("Command2", ControlKind::Button, "按鈕啟動", {7320, 7560, 975, 375}));
 }

@@ -17,8 +17,9 @@ Form2::Form2(ui::Program& program) : BirthChartWindow(program, std::string(kName
 void Form2::AddControls() {
   const ui::Font kai{"標楷體", 11.25, false};
   const ui::Font small{"細明體", 9.75, false};
+  // The title's box is only 17 pixels high: 標楷體 14.25 pt would lose the foot of its strokes.
   Add(ui::Label("Label2", std::string(ui::Program::kTitle), {240, 240, 3255, 255},
-                 {"標楷體", 14.25, true}, backColor))
+                 {"標楷體", 11.25, true}, backColor))
       .foreColor = 0x0000C0;
   Add(ChartButton("cmd_prt", "列印", {3960, 120, 975, 375}, kai));
   Add(ChartButton("cmd_return1", "回主頁", {5160, 120, 975, 375}, kai));

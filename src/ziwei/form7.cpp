@@ -17,8 +17,9 @@ Form7::Form7(ui::Program& program) : BirthChartWindow(program, std::string(kName
 void Form7::AddControls() {
   const ui::Font kai{"標楷體", 11.25, false};
   const ui::Font small{"細明體", 9.75, false};
+  // The title's box is only 17 pixels high: 標楷體 14.25 pt would lose the foot of its strokes.
   Add(ui::Label("Label2", "Quillmere 紫微八字共盤程式", {0, 120, 3855, 255},
-                        {"標楷體", 14.25, false}, backColor))
+                        {"標楷體", 11.25, false}, backColor))
       .foreColor = 0x0000C0;
   Add(natal::ChartButton("Command14", "一日", {7200, 0, 615, 255}, small));
   Add(natal::ChartButton("Command13", "一時", {7920, 0, 615, 255}, small));

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QRadioButton>
 #include <QRectF>
 #include <QTextLayout>
 #include <sstream>
@@ -23,8 +24,9 @@ namespace {
 
 using qm::test::EnsureQtApplication;
 
-// The windows whose labels are measured.
-const char* const kWindows[] = {"form1"};
+// The windows whose labels are measured, each as it is made: its controls at their defaults.
+const char* const kWindows[] = {"form1", "Form2", "Form3", "FORM4", "Form5",
+                                "Form6", "Form7", "Form8"};
 
 struct LaidOut {
   std::vector<QRectF> lines;  // each line's cells, in the window's pixels
@@ -69,7 +71,8 @@ TEST(LabelFit, EveryLabelShowsItsWholeCaptionInTheFontDrawn) {
   for (const char* name : kWindows) {
     const ui::Window& window = program.windows.Get(name);
     for (const ui::Control& label : window.Controls()) {
-      if (label.kind != ui::ControlKind::Label || !label.visible) continue;
+      // A label hidden until its mode is chosen must fit as well when it shows.
+      if (label.kind != ui::ControlKind::Label) continue;
       const QString text = QString::fromStdString(label.text);
       const QFont font = ui::qt::QtFont(label.font);
       ASSERT_EQ(QFontInfo(font).family(), ui::qt::FamilyOf(label.font.name)) << label.name;
@@ -82,7 +85,7 @@ TEST(LabelFit, EveryLabelShowsItsWholeCaptionInTheFontDrawn) {
       }
       for (const QRectF& ink : laidOut.inks) {
         for (const ui::Control& other : window.Controls()) {
-          if (&other == &label || !other.visible) continue;
+          if (&other == &label || !other.visible || !label.visible) continue;
           EXPECT_FALSE(ink.intersects(ui::qt::PixelRect(other))) << "under " << other.name;
         }
       }
@@ -90,6 +93,28 @@ TEST(LabelFit, EveryLabelShowsItsWholeCaptionInTheFontDrawn) {
         const int at = laidOut.starts[i];
         EXPECT_TRUE(text[at - 1] == ' ' || text[at] == '(') << "broken at " << at;
       }
+    }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// An option's caption stands beside its round mark on one line and shows whole.
+TEST(LabelFit, EveryOptionShowsItsWholeCaptionBesideItsMark) {
+  EnsureQtApplication();
+  ui::HeadlessPlatform platform;
+  ui::Program program(platform);
+  qm::app::StartProgram(program);
+  for (const char* name : kWindows) {
+    const ui::Window& window = program.windows.Get(name);
+    for (const ui::Control& option : window.Controls()) {
+      if (option.kind != ui::ControlKind::OptionButton) continue;
+      QRadioButton drawn(QString::fromStdString(option.text));
+      drawn.setFont(ui::qt::QtFont(option.font));
+      EXPECT_LE(drawn.sizeHint().width(), ui::qt::PixelRect(option).width())
+          << name << "." << option.name << " " << option.text;
     }
   }
 }

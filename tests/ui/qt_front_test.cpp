@@ -3,13 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QWidget>
 #include <memory>
 
 #include "support/qt_app.h"
+#include "ui/control_builders.h"
 #include "ui/program.h"
 #include "ui/qt/qt_front.h"
 #include "ui/qt/qt_platform.h"
+#include "ui/qt/window_widget.h"
 #include "ui/window_protocol.h"
 
 namespace {
@@ -67,6 +71,31 @@ TEST(QtFront, ShowsTheShownWindowsAndRunsEachActivationOnce) {
   }
   QApplication::processEvents();
   EXPECT_EQ(VisibleTopLevels(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// A list whose text is wider than its box shows the text's beginning, set by the program or
+// picked by the user, as the line lists of the hexagram window need ("Ｏ 老陽", not ") 老陽").
+TEST(QtFront, ANarrowListShowsTheBeginningOfItsText) {
+  EnsureQtApplication();
+  ui::qt::QtPlatform platform;
+  ui::Program program(platform);
+  CountingWindow window(program, "Narrow");
+  ui::Control& list = window.Add(ui::MakeControl("線", ui::ControlKind::ComboBox, "Ｏ 老陽",
+                                                 {0, 0, 975, 300}, {"新細明體", 9.75}, ui::kWhite));
+  list.items = {"─ 少陽", "Ｏ 老陽", "-- 少陰", "Ｘ 老陰 老陰 老陰"};
+  ui::qt::WindowWidget widget(window);
+  widget.SyncFromModel();
+  auto* combo = widget.findChild<QComboBox*>();
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(combo->lineEdit()->cursorPosition(), 0);
+  combo->setCurrentIndex(3);
+  emit combo->activated(3);
+  EXPECT_EQ(combo->currentText().toStdString(), "Ｘ 老陰 老陰 老陰");
+  EXPECT_EQ(combo->lineEdit()->cursorPosition(), 0);
 }
 
 }  // namespace

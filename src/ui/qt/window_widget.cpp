@@ -76,6 +76,9 @@ QWidget* WindowWidget::MakeControl(const Control& control) {
       combo->setEditable(true);
       combo->setInsertPolicy(QComboBox::NoInsert);
       connect(combo, &QComboBox::currentTextChanged, combo, typed);
+      // A picked item shows from its first character, as a set text does.
+      connect(combo, &QComboBox::activated, combo,
+              [combo] { combo->lineEdit()->setCursorPosition(0); });
       widget = combo;
       break;
     }
@@ -132,7 +135,12 @@ void WindowWidget::SyncControl(const Control& control, QWidget* widget) {
         combo->addItems(QItems(control.items));
         shown = control.items;
       }
-      if (combo->currentText() != text) combo->setEditText(text);
+      // A text wider than its box shows its beginning (Qt would scroll to its end: ") 老陽"
+      // for "Ｏ 老陽").
+      if (combo->currentText() != text) {
+        combo->setEditText(text);
+        combo->lineEdit()->setCursorPosition(0);
+      }
       break;
     }
     case ControlKind::Button:
