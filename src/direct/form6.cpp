@@ -21,7 +21,7 @@ void Form6::AddControls() {
   const ui::Font kai{"標楷體", 11.25, false};
   // The title's box is only 17 pixels high: 標楷體 14.25 pt would lose the foot of its strokes.
   Add(ui::Label("Label2", std::string(ui::Program::kTitle), {4560, 240, 3255, 255},
-                {"標楷體", 11.25, true}, backColor))
+                {"標楷體", 11.25, true, true}, backColor))
       .foreColor = 0x0000C0;
   Add(natal::ChartButton("cmd_prt", "列印", {4920, 7440, 975, 375}, kai));
   Add(natal::ChartButton("cmd_return1", "回主頁", {6240, 7440, 975, 375}, kai));

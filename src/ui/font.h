@@ -10,6 +10,7 @@ struct Font {
   std::string name = "細明體";
   double size = 9.75;
   bool bold = false;
+  bool italic = false;
   bool operator==(const Font&) const = default;
 };
 

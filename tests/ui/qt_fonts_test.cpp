@@ -71,3 +71,17 @@ TEST(QtFonts, AMessageBoxSaysItsTextInTheWindowsFontWithTheButton確定) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(QtFonts, BoldAndItalicOfAWindowsFontReachTheFontDrawn) {
+  EnsureQtApplication();
+  for (bool bold : {false, true})
+    for (bool italic : {false, true}) {
+      const QFont font = ui::qt::QtFont(ui::Font{"標楷體", 11.25, bold, italic});
+      EXPECT_EQ(font.bold(), bold);
+      EXPECT_EQ(font.italic(), italic);
+    }
+}
+
+}  // namespace

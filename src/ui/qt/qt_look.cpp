@@ -18,6 +18,7 @@ QFont QtFont(const Font& font) {
   qfont.setFamilies({FamilyOf(font.name)});
   qfont.setPixelSize(static_cast<int>(std::lround(font.size * 96.0 / 72.0)));
   qfont.setBold(font.bold);
+  qfont.setItalic(font.italic);
   return qfont;
 }
 
