@@ -2,6 +2,8 @@
 // written out here and summed by hand.
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "base/failure.h"
 #include "natal/stem_strength.h"
 #include "chart_test_support.h"
@@ -49,6 +51,9 @@ TEST(CountStemsOf, ExampleChart) {
   // Every hidden stem besides: 甲 丙 戊 of 寅, 癸 戊 乙 of 辰, 壬 庚 戊 of 申, 癸 of 子.
   EXPECT_EQ(counts.full, (Counts{0, 2, 1, 2, 0, 4, 0, 2, 0, 1, 2}));
   ExpectWeights(counts.weighted, {0, 1.6, 0.3, 1.3, 0, 1.7, 0, 1.6, 0, 0.3, 1.2});
+  // Four stems and four principal hidden stems; four stems and the ten hidden stems shown.
+  EXPECT_EQ(std::accumulate(counts.principal.begin(), counts.principal.end(), 0), 8);
+  EXPECT_EQ(std::accumulate(counts.full.begin(), counts.full.end(), 0), 14);
 }
 
 TEST(CountStemsOf, EverySlotCountsAndOnlyStemsCount) {
