@@ -2,17 +2,12 @@
 // and the window buttons make it: BIGFOR and SIXTY.DAT read, every month scored, fortune.PRN
 // written, the curve, grid and labels drawn. The default window of 21 ages and the widest one,
 // ages 1 to 100.
-#include <benchmark/benchmark.h>
-
 #include <filesystem>
-#include <memory>
 
 #include "base/names.h"
-#include "base/program_folder.h"
+#include "bench_support.h"
 #include "fortune/form4.h"
 #include "natal/luck_record.h"
-#include "ui/headless_platform.h"
-#include "ui/program.h"
 
 namespace {
 
@@ -30,22 +25,15 @@ qm::natal::LuckRecord BenchRecord() {
 
 void DrawFortune(benchmark::State& state, int yearsBack, int yearsAhead) {
   qm::natal::WriteBigFor(BenchRecord());
-  ui::HeadlessPlatform platform;
-  ui::Program program(platform);
-  program.windows.Register("FORM4",
-                           [](ui::Program& p) { return std::make_unique<qm::fortune::FORM4>(p); });
-  ui::StartVariables& v = program.start;
+  bench::HeadlessWindow<qm::fortune::FORM4> window("FORM4");
+  ui::StartVariables& v = window.program.start;
   v.f用0 = 1, v.f用1 = 2, v.f喜0 = 3, v.f喜1 = 4, v.f閒0 = 5;
   v.f閒1 = 6, v.f仇0 = 7, v.f仇1 = 8, v.f忌0 = 9, v.f忌1 = 10;
   v.f始年 = yearsBack;
   v.f終年 = yearsAhead;
-  auto& form = program.windows.Get<qm::fortune::FORM4>("FORM4");
+  qm::fortune::FORM4& form = window.Get();
   form.Form_Load();
-  for (auto _ : state) {
-    form.DrawFortuneWindow();
-    benchmark::DoNotOptimize(form.canvas.Items().data());
-  }
-  state.counters["items"] = static_cast<double>(form.canvas.Items().size());
+  bench::TimeDrawings(state, form, [](qm::fortune::FORM4& f) { f.DrawFortuneWindow(); });
   state.counters["span"] = form.YL;
   std::filesystem::remove(qm::ProgramFile("fortune.PRN"));
 }
@@ -53,10 +41,8 @@ void DrawFortune(benchmark::State& state, int yearsBack, int yearsAhead) {
 void BM_FortuneDefaultWindow(benchmark::State& state) { DrawFortune(state, 10, 10); }
 void BM_FortuneWidestWindow(benchmark::State& state) { DrawFortune(state, 1000, 1000); }
 
-BENCHMARK(BM_FortuneDefaultWindow)
-    ->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_FortuneWidestWindow)
-    ->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FortuneDefaultWindow)->Apply(bench::WholeDrawing);
+BENCHMARK(BM_FortuneWidestWindow)->Apply(bench::WholeDrawing);
 
 }  // namespace
 

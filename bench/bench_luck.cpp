@@ -1,38 +1,23 @@
 // One whole drawing of the luck window on the headless platform, as button B makes it: the
 // birth record read, the pillars of the birth computed, every table read, every step drawn,
 // BIGFOR written.
-#include <benchmark/benchmark.h>
-
-#include <filesystem>
-#include <fstream>
-
-#include "base/program_folder.h"
+#include "bench_support.h"
 #include "luck/form3.h"
-#include "ui/headless_platform.h"
-#include "ui/program.h"
 
 namespace {
 
 void BM_Form3Drawing(benchmark::State& state) {
-  const std::string name = "bench_luck_record";
-  std::ofstream(qm::ProgramFile(name), std::ios::binary) << " 73, 5, 12,8,30,M,N\r\n";
-  ui::HeadlessPlatform platform;
-  ui::Program program(platform);
-  program.windows.Register("Form3",
-                           [](ui::Program& p) { return std::make_unique<qm::luck::Form3>(p); });
-  program.start.f檔名 = name;
-  program.start.f流年 = 94;
-  program.start.f流月 = 5;
-  auto& form = program.windows.Get<qm::luck::Form3>("Form3");
-  for (auto _ : state) {
+  bench::BirthRecord record("bench_luck_record");
+  bench::HeadlessWindow<qm::luck::Form3> window("Form3");
+  window.program.start.f檔名 = record.name();
+  window.program.start.f流年 = 94;
+  window.program.start.f流月 = 5;
+  bench::TimeDrawings(state, window.Get(), [](qm::luck::Form3& form) {
     form.Form_Load();
     form.Form_Activate();
-    benchmark::DoNotOptimize(form.canvas.Items().data());
-  }
-  state.counters["items"] = static_cast<double>(form.canvas.Items().size());
-  std::filesystem::remove(qm::ProgramFile(name));
+  });
 }
-BENCHMARK(BM_Form3Drawing)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Form3Drawing)->Apply(bench::WholeDrawing);
 
 }  // namespace
 

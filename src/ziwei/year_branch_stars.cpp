@@ -12,9 +12,6 @@ int Year(const ZiWeiChart& c) { return c.in.pillars.YearBranch; }
 int Hour(const ZiWeiChart& c) { return c.in.pillars.HourBranch; }
 int Day(const ZiWeiChart& c) { return c.in.lunar.day; }
 
-// The three-branch season of a year branch: 0 亥子丑, 1 寅卯辰, 2 巳午未, 3 申酉戌.
-int SeasonOf(int branch) { return branch % 12 / 3; }
-
 // 蜚廉 by the year branch 子 .. 亥.
 constexpr std::array<int, 13> kFeiLian = {0, 9, 10, 11, 6, 7, 8, 3, 4, 5, 12, 1, 2};
 // 破碎 by the year branch 子 .. 亥: 子午卯酉 巳, 辰戌丑未 丑, 寅申巳亥 酉.
@@ -29,8 +26,9 @@ constexpr std::array<StarRule, 11> kYearBranchStars = {{
     {37, [](const ZiWeiChart& c) { return NextBranch(7, 1 - Year(c)); }},
     // 天虛午上順數年支: 子 year 午, 丑 year 未.
     {38, [](const ZiWeiChart& c) { return NextBranch(7, Year(c) - 1); }},
-    // 亥子丑人孤寅寡戌，寅卯辰人孤巳寡丑，巳午未人孤申寡辰，申酉戌人孤亥寡未.
-    {39, [](const ZiWeiChart& c) { return 3 + 3 * SeasonOf(Year(c)); }},
+    // 亥子丑人孤寅寡戌，寅卯辰人孤巳寡丑，巳午未人孤申寡辰，申酉戌人孤亥寡未: three branches on
+    // for each season, winter's a whole turn round to 寅 and 戌.
+    {39, [](const ZiWeiChart& c) { return NextBranch(3, 3 * SeasonOf(Year(c))); }},
     {40, [](const ZiWeiChart& c) { return NextBranch(11, 3 * SeasonOf(Year(c))); }},
     // 解神戌上逆數年支: 子 year 戌, 亥 year 亥.
     {53, [](const ZiWeiChart& c) { return NextBranch(11, 1 - Year(c)); }},

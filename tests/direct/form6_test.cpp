@@ -9,26 +9,15 @@
 
 #include "app/form1.h"
 #include "direct/form6.h"
-#include "natal/chart_test_support.h"
-#include "ui/headless_platform.h"
-#include "ui/program.h"
+#include "support/chart_window_fixture.h"
 
 namespace qm::direct::test {
 namespace {
 
-using Texts = std::vector<std::string>;
-
-class Form6Test : public ::testing::Test {
+class Form6Test : public qm::test::ChartWindowTest<Form6, app::Form1> {
  protected:
-  Form6Test() : folder("form6"), program(platform) {
-    folder.CopyAllData();
-    program.windows.Register("form1", [](ui::Program& p) { return std::make_unique<app::Form1>(p); });
-    program.windows.Register("Form6", [](ui::Program& p) { return std::make_unique<Form6>(p); });
-    program.windows.Show(Start());
-    program.windows.Settle();
-  }
+  Form6Test() : ChartWindowTest("form6", "Form6") {}
 
-  ui::Window& Start() { return program.windows.Get("form1"); }
   // Section 4 as the user fills it: the pillars as "甲子 丙寅 戊辰 庚申" (year to hour), the
   // sex text and the start-age text; then its button.
   void Open(const std::string& pillars, const std::string& sex = "男", const std::string& age = "1") {
@@ -41,13 +30,6 @@ class Form6Test : public ::testing::Test {
     Start().C("幾歲運").text = age;
     program.Click(Start(), "Command4");
   }
-  Form6* Window() { return dynamic_cast<Form6*>(program.windows.Loaded("Form6")); }
-  Form6& Shown() {
-    Form6* form = Window();
-    EXPECT_TRUE(form && program.windows.IsVisible(*form));
-    return *form;
-  }
-  Texts At(double x, double y) { return natal::test::TextsAt(Shown().canvas, x, y); }
   std::string First(double x, double y) {
     Texts texts = At(x, y);
     return texts.empty() ? "" : texts.front();
@@ -63,10 +45,6 @@ class Form6Test : public ::testing::Test {
     for (int k = 1; k <= 10; ++k) ages.push_back(First(31 - 3 * k, 21));
     return ages;
   }
-
-  qm::test::TempFolder folder;
-  ui::HeadlessPlatform platform;
-  ui::Program program;
 };
 
 TEST_F(Form6Test, TheWorkedChartIsDrawnOnceWithoutBirthLinesLifePalaceOrLuckStart) {

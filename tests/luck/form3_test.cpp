@@ -8,9 +8,7 @@
 #include <vector>
 
 #include "luck/form3.h"
-#include "support/temp_folder.h"
-#include "ui/headless_platform.h"
-#include "ui/program.h"
+#include "support/chart_window_fixture.h"
 
 namespace qm::luck {
 namespace {
@@ -18,34 +16,17 @@ namespace {
 namespace fs = std::filesystem;
 using Texts = std::vector<std::string>;
 
-// The start screen only as far as the window protocol needs it.
-class StartScreen : public ui::Window {
- public:
-  explicit StartScreen(ui::Program& program) : ui::Window(program, "form1") {}
-};
-
-class Form3Test : public ::testing::Test {
+class Form3Test : public test::ChartWindowTest<Form3> {
  protected:
-  Form3Test() : folder("form3"), program(platform) {
-    folder.CopyAllData();
-    program.windows.Register("form1", [](ui::Program& p) { return std::make_unique<StartScreen>(p); });
-    program.windows.Register("Form3", [](ui::Program& p) { return std::make_unique<Form3>(p); });
-    program.windows.Show(program.windows.Get("form1"));
-    program.windows.Settle();
-    folder.Write("rec", " 73, 8, 12,8,30,M,N\r\n");
-  }
+  Form3Test() : ChartWindowTest("form3", "Form3") { WriteRecord("rec", " 73, 8, 12,8,30,M,N"); }
 
   // What button B does: the record's name and the current year and month, then the load step.
   void Open(const std::string& name, int flowYear, int flowMonth) {
-    program.start.f檔名 = name;
     program.start.f流年 = flowYear;
     program.start.f流月 = flowMonth;
-    program.windows.Get("Form3").Form_Load();
-    program.windows.Settle();
+    ChartWindowTest::Open(name);
   }
-  Form3* Window() const { return dynamic_cast<Form3*>(program.windows.Loaded("Form3")); }
-  bool Shown() const { return Window() && program.windows.IsVisible(*Window()); }
-  bool StartShown() { return program.windows.IsVisible(program.windows.Get("form1")); }
+  // A click on the window whether it is shown or not.
   void Click(const std::string& control) { program.Click(*Window(), control); }
   // The flowing-date line of the last drawing, at (34, 1).
   std::string DateLine() const {
@@ -53,7 +34,8 @@ class Form3Test : public ::testing::Test {
       if (item.x1 == 34 && item.y1 == 1) return item.text;
     return "";
   }
-  // The texts drawn at one place, in drawing order.
+  // Everything drawn at one place, in drawing order, lines and boxes as empty texts: a place
+  // found empty holds nothing at all.
   Texts At(double x, double y) const {
     Texts texts;
     for (const ui::DrawItem& item : Window()->canvas.Items())
@@ -65,15 +47,11 @@ class Form3Test : public ::testing::Test {
     for (const auto& m : platform.messages) texts.push_back(m.text);
     return texts;
   }
-
-  test::TempFolder folder;
-  ui::HeadlessPlatform platform;
-  ui::Program program;
 };
 
 TEST_F(Form3Test, OpeningReadsTheRecordAndDrawsTheCurrentMonth) {
   Open("rec", 94, 5);
-  ASSERT_TRUE(Shown());
+  ASSERT_TRUE(IsShown());
   EXPECT_FALSE(StartShown());
   Form3& form = *Window();
   EXPECT_EQ(form.canvas.GetScale(), (ui::Scale{0, 0, 87, 26.5}));
@@ -105,9 +83,9 @@ TEST_F(Form3Test, TheDateLineShowsTheSteppedDateAndTheRealAge) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
-    if (Shown()) Click("cmd_return31");
+    if (IsShown()) Click("cmd_return31");
     Open("rec", c.year, c.month);
-    ASSERT_TRUE(Shown());
+    ASSERT_TRUE(IsShown());
     EXPECT_EQ(DateLine(), c.line);
     EXPECT_EQ(At(42, 5)[0] + At(42, 6)[0], c.flowYearPillar);
   }
@@ -144,9 +122,9 @@ TEST_F(Form3Test, StepTable) {
   for (const StepCase& c : cases) {
     SCOPED_TRACE(c.what);
     platform.messages.clear();
-    if (Shown()) Click("cmd_return31");
+    if (IsShown()) Click("cmd_return31");
     Open("rec", c.year, c.month);
-    ASSERT_TRUE(Shown());
+    ASSERT_TRUE(IsShown());
     std::string before;
     for (const std::string& button : c.buttons) {
       before = DateLine();
@@ -156,12 +134,12 @@ TEST_F(Form3Test, StepTable) {
     EXPECT_EQ(Window()->流月1, c.endMonth);
     if (c.refusal) {
       EXPECT_EQ(Messages(), Texts{c.refusal});
-      EXPECT_FALSE(Shown());
+      EXPECT_FALSE(IsShown());
       EXPECT_TRUE(StartShown());
       EXPECT_EQ(DateLine(), before);  // nothing redrawn
     } else {
       EXPECT_TRUE(Messages().empty());
-      EXPECT_TRUE(Shown());
+      EXPECT_TRUE(IsShown());
       const std::string drawnDate = "(" + std::string(c.endMonth < 10 ? " " : "") +
                                     std::to_string(c.endMonth) + ")月 (" +
                                     std::string(c.endYear < 100 ? " " : "") +
@@ -174,9 +152,9 @@ TEST_F(Form3Test, StepTable) {
 TEST_F(Form3Test, ReopeningAfterARefusalStartsFromTheCurrentDate) {
   Open("rec", 74, 5);
   Click("Command8");
-  ASSERT_FALSE(Shown());
+  ASSERT_FALSE(IsShown());
   Open("rec", 94, 5);
-  ASSERT_TRUE(Shown());
+  ASSERT_TRUE(IsShown());
   EXPECT_EQ(Window()->流年1, 94);
   EXPECT_EQ(DateLine(), "( 5)月 ( 94)年  ( 20.75)歲(實歲)");
 }
@@ -184,7 +162,7 @@ TEST_F(Form3Test, ReopeningAfterARefusalStartsFromTheCurrentDate) {
 TEST_F(Form3Test, ACurrentYearPastTheTablesIsRefusedAtOpening) {
   Open("rec", 121, 3);
   EXPECT_EQ(Messages(), Texts{"流年不可超過民國 120 年"});
-  EXPECT_FALSE(Shown());
+  EXPECT_FALSE(IsShown());
   EXPECT_TRUE(StartShown());
 }
 
@@ -198,7 +176,7 @@ TEST_F(Form3Test, BadRecordsAndTablesStopInOrder) {
   Open("rec", 94, 5);
   EXPECT_EQ(Messages(), (Texts{"找不到出生資料檔：nothing", "出生資料檔內容有誤：short",
                                "出生資料檔內容有誤：month13", "資料檔讀取錯誤：ONE120.DAT"}));
-  EXPECT_FALSE(Shown());
+  EXPECT_FALSE(IsShown());
   EXPECT_TRUE(StartShown());
 }
 
@@ -212,7 +190,7 @@ TEST_F(Form3Test, PrintingHidesTheButtonsAndTheLegendAndNeverRedraws) {
   EXPECT_EQ(platform.printJobs[0].visibleControls, Texts{"Label2"});
   EXPECT_EQ(platform.printJobs[0].drawnItems, drawn);
   EXPECT_TRUE(Messages().empty());
-  EXPECT_TRUE(Shown());
+  EXPECT_TRUE(IsShown());
   for (const char* name : {"cmd_prt2", "cmd_return31", "Command4", "Command5", "Command6",
                            "Command7", "Command8", "Command9", "Label1"})
     EXPECT_TRUE(Window()->C(name).visible) << name;
@@ -226,7 +204,7 @@ TEST_F(Form3Test, ReturnClosesTheWindowAndReopeningReadsTheRecordAgain) {
   EXPECT_TRUE(StartShown());
   folder.Write("rec", " 80, 2, 12,8,30,F,N\r\n");
   Open("rec", 94, 5);
-  ASSERT_TRUE(Shown());
+  ASSERT_TRUE(IsShown());
   EXPECT_EQ(Window()->AY, 80);
   EXPECT_EQ(Window()->流年1, 94);
 }
@@ -255,7 +233,7 @@ TEST_F(Form3Test, AnotherActivationDrawsTheSameStep) {
 TEST_F(Form3Test, SpecialStartAtTenAndThePillarInForceOnBothSidesOfIt) {
   folder.Write("near", " 73, 5, 6,14,0,F,Y\r\n");
   Open("near", 83, 4);
-  ASSERT_TRUE(Shown());
+  ASSERT_TRUE(IsShown());
   EXPECT_EQ(At(1, 20), Texts{"借十歲起運"});
   EXPECT_EQ(At(25, 21), Texts{"(作十歲)"});
   EXPECT_EQ(At(28, 22), (Texts{" 10", "-"}));  // the mark falls on the age's blank
@@ -273,7 +251,7 @@ TEST_F(Form3Test, SpecialStartAtTenAndThePillarInForceOnBothSidesOfIt) {
 TEST_F(Form3Test, NoLuckPillarPastTheTenthLeavesItsColumnEmpty) {
   folder.Write("old", " 1, 3, 1,12,0,M,N\r\n");
   Open("old", 120, 3);
-  ASSERT_TRUE(Shown());
+  ASSERT_TRUE(IsShown());
   EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(Window()->FM1, 8);  // 流月 of March 120 (辛亥 year): 辛卯
   for (double y : {2.3, 3.3, 5.0, 6.0, 8.0, 9.0, 12.0}) EXPECT_TRUE(At(49, y).empty()) << y;

@@ -8,32 +8,15 @@
 #include "base/names.h"
 #include "base/program_folder.h"
 #include "natal/chart.h"
+#include "support/canvas_texts.h"
 #include "support/temp_folder.h"
 #include "ui/canvas.h"
 
 namespace qm::natal::test {
 
-// A text of the canvas with its place.
-struct Shown {
-  double x, y;
-  std::string text;
-  bool operator==(const Shown&) const = default;
-};
-
-inline std::vector<Shown> ShownTexts(const ui::Canvas& canvas) {
-  std::vector<Shown> shown;
-  for (const ui::DrawItem& item : canvas.Items())
-    if (item.kind == ui::DrawItem::Kind::Text) shown.push_back({item.x1, item.y1, item.text});
-  return shown;
-}
-
-// The texts printed at one place, in drawing order.
-inline std::vector<std::string> TextsAt(const ui::Canvas& canvas, double x, double y) {
-  std::vector<std::string> texts;
-  for (const Shown& s : ShownTexts(canvas))
-    if (s.x == x && s.y == y) texts.push_back(s.text);
-  return texts;
-}
+using qm::test::Shown;
+using qm::test::ShownTexts;
+using qm::test::TextsAt;
 
 // Pillars given as (stem, branch) for year, month, day and hour.
 inline ChartInputs InputsOf(std::array<std::pair<int, int>, 4> pillars) {

@@ -2,68 +2,25 @@
 // later ones, the step buttons, printing, returning, and drawings stopped by a failure.
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <filesystem>
 
-#include "base/program_folder.h"
 #include "natal/form2.h"
-#include "chart_test_support.h"
-#include "ui/headless_platform.h"
-#include "ui/program.h"
+#include "support/chart_window_fixture.h"
 #include "ui/window_protocol.h"
 
 namespace qm::natal::test {
 namespace {
 
 namespace fs = std::filesystem;
-using Texts = std::vector<std::string>;
 
-// The start screen only as far as the window protocol needs it.
-class StartScreen : public ui::Window {
- public:
-  explicit StartScreen(ui::Program& program) : ui::Window(program, "form1") {}
-};
-
-class Form2Test : public ::testing::Test {
+class Form2Test : public qm::test::ChartWindowTest<Form2> {
  protected:
-  Form2Test() : folder("form2"), program(platform) {
-    for (const auto& entry : fs::directory_iterator(QM_TEST_DATA_DIR))
-      fs::copy_file(entry.path(), folder.path() / entry.path().filename());
-    program.windows.Register("form1", [](ui::Program& p) { return std::make_unique<StartScreen>(p); });
-    program.windows.Register("Form2", [](ui::Program& p) { return std::make_unique<Form2>(p); });
-    program.windows.Show(program.windows.Get("form1"));
-    program.windows.Settle();
-  }
+  Form2Test() : ChartWindowTest("form2", "Form2") {}
 
-  void WriteRecord(const std::string& name, const std::string& line) {
-    std::ofstream(folder.path() / name, std::ios::binary) << line << "\r\n";
-  }
-
-  // What button A does: name the record and open the window on it.
-  void Open(const std::string& name) {
-    program.start.f檔名 = name;
-    program.windows.Get("Form2").Form_Load();
-    program.windows.Settle();
-  }
-  Form2* Window() const { return dynamic_cast<Form2*>(program.windows.Loaded("Form2")); }
-  Form2& Shown() {
-    Form2* form = Window();
-    EXPECT_TRUE(form && program.windows.IsVisible(*form));
-    return *form;
-  }
-  void Click(const std::string& control) { program.Click(Shown(), control); }
-  Texts At(double x, double y) { return TextsAt(Shown().canvas, x, y); }
   std::string SolarLine() {
     Texts line = At(32, 22);
     return line.empty() ? "" : line.front();
   }
-  std::string ReadFile(const std::string& name) {
-    std::ifstream in(folder.path() / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-
-  TempProgramFolder folder;
-  ui::HeadlessPlatform platform;
-  ui::Program program;
 };
 
 TEST_F(Form2Test, OpeningOnARecordDrawsItsWholeChartOnce) {
@@ -80,7 +37,7 @@ TEST_F(Form2Test, OpeningOnARecordDrawsItsWholeChartOnce) {
   for (double x : {77, 70, 63, 56})
     for (double y : {8, 9}) pillars.push_back(At(x, y).at(0));
   EXPECT_EQ(pillars, (Texts{"甲", "子", "己", "巳", "丙", "午", "壬", "辰"}));
-  EXPECT_EQ(ReadFile("BIGFOR").substr(0, 12), "73,5,12, 3, ");
+  EXPECT_EQ(folder.Read("BIGFOR").substr(0, 12), "73,5,12, 3, ");
   EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -137,7 +94,7 @@ TEST_F(Form2Test, LaterActivationsKeepTheSteppedMomentAndReopeningStartsFromTheR
   EXPECT_TRUE(program.windows.IsVisible(start));
   Open("rec");
   EXPECT_EQ(SolarLine(), "陽曆73/5/12 8:30生");
-  EXPECT_EQ(ReadFile("rec"), " 73, 5, 12,8,30,F,N\r\n");
+  EXPECT_EQ(folder.Read("rec"), " 73, 5, 12,8,30,F,N\r\n");
 }
 
 struct StepCase {

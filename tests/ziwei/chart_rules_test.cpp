@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "ziwei_support.h"
 
@@ -240,6 +241,19 @@ TEST(ZiWeiYearBranchStars, StarsOfAZiYear) {
   EXPECT_EQ(WhereIs(d.chart, "天虛").slot, WhereIs(d.chart, "天哭").slot + 1);
   EXPECT_EQ(WhereIs(d.chart, "鳳閣").slot, WhereIs(d.chart, "解神").slot + 1);
   EXPECT_EQ(WhereIs(d.chart, "解神").slot, WhereIs(d.chart, "寡宿").slot + 1);
+}
+
+// 亥子丑人孤寅寡戌，寅卯辰人孤巳寡丑，巳午未人孤申寡辰，申酉戌人孤亥寡未: the first and last year
+// branch of every season.
+TEST(ZiWeiYearBranchStars, LonelyAndWidowStarsFollowTheSeasonOfTheYearBranch) {
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"亥", "寅", "戌"}, {"丑", "寅", "戌"}, {"寅", "巳", "丑"}, {"辰", "巳", "丑"},
+      {"巳", "申", "辰"}, {"未", "申", "辰"}, {"申", "亥", "未"}, {"戌", "亥", "未"}};
+  for (auto [year, lonely, widow] : cases) {
+    const int branch = B(year);
+    DrawnChart d(With([branch](Moment& m) { m.yearBranch = branch; }));
+    ExpectStars(d, {{"孤辰", lonely}, {"寡宿", widow}}, year);
+  }
 }
 
 TEST(ZiWeiCountedStars, DayPalaceHourAndYearCounts) {

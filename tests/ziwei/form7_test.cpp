@@ -7,8 +7,7 @@
 #include <map>
 
 #include "natal/luck_start.h"
-#include "ui/headless_platform.h"
-#include "ui/program.h"
+#include "support/chart_window_fixture.h"
 #include "ui/window_protocol.h"
 #include "ziwei/form7.h"
 #include "ziwei_support.h"
@@ -18,42 +17,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The start screen only as far as the window protocol needs it.
-class StartScreen : public ui::Window {
- public:
-  explicit StartScreen(ui::Program& program) : ui::Window(program, "form1") {}
-};
-
-class Form7Test : public ::testing::Test {
+class Form7Test : public qm::test::ChartWindowTest<Form7> {
  protected:
-  Form7Test() : folder("form7"), program(platform) {
-    folder.CopyAllData();
-    program.windows.Register("form1", [](ui::Program& p) { return std::make_unique<StartScreen>(p); });
-    program.windows.Register("Form7", [](ui::Program& p) { return std::make_unique<Form7>(p); });
-    program.windows.Show(program.windows.Get("form1"));
-    program.windows.Settle();
-  }
+  Form7Test() : ChartWindowTest("form7", "Form7") {}
 
-  void WriteRecord(const std::string& line) { folder.Write("rec", line + "\r\n"); }
+  void WriteRecord(const std::string& line) { ChartWindowTest::WriteRecord("rec", line); }
   // A record of the Gregorian date of a lunar date.
   void WriteLunarRecord(int year, double month, int day, const std::string& time) {
     SolarDate date = *LunarToSolar(year, month, day);
     WriteRecord(" " + std::to_string(date.year) + ", " + std::to_string(date.month) + ", " +
                 std::to_string(date.day) + "," + time + ",M,N");
   }
-  // What button C does: name the record and open the window on it.
-  void Open(const std::string& name = "rec") {
-    program.start.f檔名 = name;
-    program.windows.Get("Form7").Form_Load();
-    program.windows.Settle();
-  }
-  Form7* Window() const { return dynamic_cast<Form7*>(program.windows.Loaded("Form7")); }
-  Form7& Shown() {
-    Form7* form = Window();
-    EXPECT_TRUE(form && program.windows.IsVisible(*form));
-    return *form;
-  }
-  void Click(const std::string& control) { program.Click(Shown(), control); }
   Texts At(double x, double y) { return TextsNear(Shown().canvas, x, y); }
   std::string Header() {
     Texts line = At(4.5, 2);
@@ -78,10 +52,6 @@ class Form7Test : public ::testing::Test {
       files[entry.path().filename().string()] = qm::test::ReadWhole(entry.path());
     return files;
   }
-
-  qm::test::TempFolder folder;
-  ui::HeadlessPlatform platform;
-  ui::Program program;
 };
 
 TEST_F(Form7Test, OpeningOnARecordDrawsTheWholeChartOnceAndWritesNoFile) {
