@@ -42,7 +42,9 @@ std::filesystem::path ProgramFile(std::string_view name) {
 }
 
 bool IsUsableRecordName(std::string_view name) {
-  if (name.empty() || name == "." || name == "..") return false;
+  // A name of blanks alone is no name the user could see or type again.
+  if (name.find_first_not_of(' ') == std::string_view::npos || name == "." || name == "..")
+    return false;
   if (name.find('/') != std::string_view::npos || name.find('\\') != std::string_view::npos)
     return false;
   std::string upper = AsciiUpper(name);

@@ -155,8 +155,11 @@ void Form8::Command2_Click() {
     return;
   }
   chartTime = typed;
-  for (std::string_view name : kTypedDateControls) C(name).visible = false;
   RecordFileName = C("newname").text;
+  // A name that will be refused keeps the date and name boxes shown, so that the user can
+  // mend the name: choosing the selected option again would not bring them back.
+  if (CanWriteHexagramRecordAs(RecordFileName))
+    for (std::string_view name : kTypedDateControls) C(name).visible = false;
   Command1_Click();
 }
 

@@ -15,7 +15,7 @@ TEST(RecordName, RefusesEmptyPathsDotsAndTheProgramsOwnFiles) {
   const char* refused[] = {"",          ".",           "..",        "a/b",      "a\\b",
                            "/",         "SIXTY.DAT",   "sixty.dat", "BIGFOR",   "bigfor",
                            "quillmere", "QUILLMERE",   "uiscript",  "地支藏干.DAT", "納音.dat",
-                           "ONE120.DAT", "fortune.PRN", "FORTUNE.prn"};
+                           "ONE120.DAT", "fortune.PRN", "FORTUNE.prn", " ",         "   "};
   for (const char* name : refused) EXPECT_FALSE(IsUsableRecordName(name)) << name;
   const char* usable[] = {"rec", "張三", "73.5", "BIGFOR2", "SIXTY", "a b", "NOW"};
   for (const char* name : usable) EXPECT_TRUE(IsUsableRecordName(name)) << name;

@@ -199,6 +199,21 @@ TEST_F(Form8Test, ARefusedNameSkipsTheWriteButTheChartIsDrawn) {
             test::ReadWhole(std::filesystem::path(QM_TEST_DATA_DIR) / "SIXTY.DAT"));
 }
 
+TEST_F(Form8Test, ARefusedNameLeavesTheDateAndNameBoxesToMendTheName) {
+  Click("Option2");
+  SetDate({"93 (2004)", "5", "12", "8", "5"});
+  Set("newname", "");
+  Click("Command2");
+  EXPECT_EQ(Messages(), Texts{"檔名不合用，請重新輸入"});
+  for (const char* name : {"曆年", "曆月", "曆日", "曆時", "曆分", "Command2", "Label8", "newname"})
+    EXPECT_TRUE(Visible(name)) << name;
+  Set("newname", "卦二");
+  Click("Command2");
+  EXPECT_EQ(Messages(), Texts{});
+  EXPECT_EQ(folder.Read("卦二"), " 93, 5, 12, 8, 5,1,1,1,1,1,1\r\n");
+  EXPECT_FALSE(Visible("newname"));
+}
+
 TEST_F(Form8Test, AnOldRecordIsReadBackWithoutTouchingTheLists) {
   SetLines(kExampleLines);
   Click("Command1");  // writes NOW for 94/5/11 15:07 with 1 2 3 4 1 3
