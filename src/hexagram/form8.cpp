@@ -240,8 +240,6 @@ void Form8::Option7_Click() {
 void Form8::Option6_Click() {
   SelectInGroup("Option6");
   ui::PrintChartWindow(*this, kHiddenForPrint);
-  // Left chosen, the option could not be clicked again to print again.
-  C("Option6").selected = false;
 }
 
 void Form8::Option5_Click() {

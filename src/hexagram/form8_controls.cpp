@@ -70,7 +70,8 @@ void Form8::AddControls() {
   Add(WithFont(Make("Option7", ControlKind::OptionButton, "電腦取卦", {8160, 6000, 1095, 255}),
                kNarrowFont));
   Add(WithFont(Make("Option6", ControlKind::OptionButton, "列 印", {9360, 6000, 855, 180}),
-               kNarrowFont));
+               kNarrowFont))
+      .clickWhenSelected = true;  // chosen again, it prints again
   Add(Make("Option5", ControlKind::OptionButton, "結束本系統", {10320, 6000, 1455, 180}));
 
   const std::vector<std::string> lineItems = {"─ 少陽", "Ｏ 老陽", "-- 少陰", "Ｘ 老陰"};

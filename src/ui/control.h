@@ -21,6 +21,8 @@ struct Control {
   Colour backColor = 0xFFFFFF;
   bool visible = true;
   bool selected = false;  // an option button's value
+  // An option button that raises its click again when it is clicked while chosen.
+  bool clickWhenSelected = false;
 };
 
 }  // namespace ui

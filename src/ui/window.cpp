@@ -42,7 +42,7 @@ bool Window::Click(std::string_view name) {
   auto it = clicks_.find(name);
   if (it == clicks_.end()) return false;
   if (Control* c = Find(name); c && c->kind == ControlKind::OptionButton) {
-    if (c->selected) return true;
+    if (c->selected && !c->clickWhenSelected) return true;
     c->selected = true;
   }
   it->second();

@@ -36,7 +36,8 @@ class Window {
   Control* Find(std::string_view name);
   const std::deque<Control>& Controls() const { return controls_; }
 
-  // Raises the control's click: an option button raises it only when it becomes selected.
+  // Raises the control's click: an option button raises it only when it becomes selected,
+  // unless it is one that is clicked again while chosen.
   // Returns false when the control has no click handler.
   bool Click(std::string_view name);
 

@@ -357,6 +357,7 @@ TEST_F(Form8Test, PrintingHidesTheControlsAndPrintsAgainOnEveryClick) {
   EXPECT_EQ(platform.printJobs[0].visibleControls, Texts{"Label10"});
   for (const std::string& name : kModeControls) EXPECT_TRUE(Visible(name)) << name;
   EXPECT_FALSE(Form().C("Option1").selected);
+  EXPECT_TRUE(Form().C("Option6").selected);  // chosen, it is clicked again to print again
   Click("Option6");
   EXPECT_EQ(platform.printJobs.size(), 2u);
   // Option1 is no longer chosen: compute writes NOW without the message.

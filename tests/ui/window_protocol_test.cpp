@@ -2,6 +2,7 @@
 // run, printing with its hidden controls, failures of handlers, and the clock texts.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -162,6 +163,34 @@ TEST(ClockText, DateWithoutLeadingZerosAndTimeOnTheTwelveHourClock) {
       {15, 4, 5, "下午 03:04:05"}, {0, 30, 0, "上午 12:30:00"}, {12, 0, 0, "下午 12:00:00"},
       {11, 59, 59, "上午 11:59:59"}, {23, 9, 1, "下午 11:09:01"}};
   for (const auto& [h, m, s, text] : times) EXPECT_EQ(TimeTextOf(h, m, s), text) << h;
+}
+
+// An option raises its click when it becomes chosen; clicked while chosen, only an option made
+// to be clicked again raises it again.
+TEST(WindowClick, AnOptionRaisesItsClickWhenChosenAndAgainOnlyWhenMadeSo) {
+  HeadlessPlatform platform;
+  Program program(platform);
+  class Options : public Window {
+   public:
+    explicit Options(Program& p) : Window(p, "Form9") {
+      for (const char* name : {"Option1", "Option2"}) {
+        Control c;
+        c.name = name;
+        c.kind = ControlKind::OptionButton;
+        Add(c);
+        OnClick(name, [this, name] { ++clicks[name]; });
+      }
+      C("Option2").clickWhenSelected = true;
+    }
+    std::map<std::string, int> clicks;
+  } window(program);
+  for (int k = 0; k < 3; ++k) {
+    window.Click("Option1");
+    window.Click("Option2");
+  }
+  EXPECT_EQ(window.clicks["Option1"], 1);
+  EXPECT_EQ(window.clicks["Option2"], 3);
+  EXPECT_TRUE(window.C("Option1").selected);
 }
 
 }  // namespace
