@@ -193,9 +193,13 @@ bool Form1::TestOldRecord() {
     return false;
   }
   BirthRecordProblem problem = CheckBirthRecord(ProgramFile(name));
-  if (problem == BirthRecordProblem::None) return true;
-  program.MsgBox(BirthRecordMessage(problem, name));
-  return false;
+  if (problem != BirthRecordProblem::None) {
+    program.MsgBox(BirthRecordMessage(problem, name));
+    return false;
+  }
+  // A record made by hand may name a moment that section 1 would have refused.
+  const BirthRecord record = ReadBirthRecord(ProgramFile(name));
+  return TestTableRange({{record.year, record.month, record.day}, record.hour, record.minute});
 }
 
 void Form1::OpenOnOldRecord(std::string_view window) {

@@ -40,9 +40,10 @@ class Form1 : public ui::Window {
     int hour = 0, minute = 0;
   };
   std::optional<EnteredMoment> TestDateFields();
-  // Section 1: the moment lies within the calendar tables; otherwise says so.
+  // Sections 1 and 2: the moment lies within the calendar tables; otherwise says so.
   bool TestTableRange(const EnteredMoment& moment);
-  // Buttons A, B and C: the record typed in section 2 can be read; otherwise says why not.
+  // Buttons A, B and C: the record typed in section 2 can be read and its moment drawn;
+  // otherwise says why not.
   bool TestOldRecord();
   void OpenOnOldRecord(std::string_view window);
   // Section 4's warning for a pillar whose stem and branch differ in polarity.

@@ -76,5 +76,32 @@ TEST_F(TableRangeTest, TheDateChecksComeFirst) {
             std::vector<std::string>{"出生時間當中的（日）資料輸入有誤，請重新操作"});
 }
 
+// A hand-made record of a moment outside the tables is refused by section 2 in the same words,
+// whichever window it is named for, and no window opens on it.
+TEST_F(TableRangeTest, ARecordOutsideTheTablesIsRefusedForEveryWindowOfSection2) {
+  struct Button {
+    const char* name;
+    const char* window;
+  };
+  const Button buttons[] = {{"Command1", "Form2"}, {"Command3", "Form3"}, {"Command5", "Form7"}};
+  for (const char* record : {" 120, 12, 31,23,30,M,N\r\n", " 1, 1, 1,0,0,F,N\r\n"}) {
+    WriteFile("edited", record);
+    Set("oldname", "edited");
+    for (const Button& button : buttons) {
+      platform.messages.clear();
+      Click(button.name);
+      EXPECT_EQ(Messages(), std::vector<std::string>{"超出曆表範圍（民國1年至120年）"})
+          << record << button.name;
+      EXPECT_EQ(program.windows.Loaded(button.window), nullptr) << record << button.name;
+      EXPECT_TRUE(StartShown());
+    }
+  }
+  WriteFile("edited", " 120, 12, 7,16,1,M,N\r\n");
+  platform.messages.clear();
+  Click("Command1");
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(WholeChartShown());
+}
+
 }  // namespace
 }  // namespace qm::app::test
