@@ -60,8 +60,8 @@ std::optional<int> YearOfText(const ui::Control& list) {
 }
 
 // The Gregorian date of a lunar entry; says which field is wrong when there is none: a month
-// the lunar year lacks is the month's fault, a day past that month's end the day's, and a
-// date past the last year of the tables the year's.
+// the lunar year lacks is the month's fault, a day past that month's end the day's. A date past
+// the last year of the tables comes back as it is, for the range check to refuse in its words.
 std::optional<SolarDate> SolarOfLunar(int year, double month, int day, FieldIndex& wrong) {
   try {
     if (!LunarToSolar(year, month, 1)) {
@@ -69,11 +69,9 @@ std::optional<SolarDate> SolarOfLunar(int year, double month, int day, FieldInde
       return std::nullopt;
     }
     std::optional<SolarDate> solar = LunarToSolar(year, month, day);
-    // The last lunar months of RocYear 120 fall in 2032, past every table of the charts.
-    if (solar && solar->year > kLastRocYear) {
-      wrong = kYear;
-      return std::nullopt;
-    }
+    // The last lunar months of RocYear 120 fall in 2032, where no table reaches to check the
+    // day; the moment lies past the tables whatever the day.
+    if (solar && solar->year > kLastRocYear) return solar;
     std::optional<LunarDate> back =
         solar ? SolarToLunar(solar->year, solar->month, solar->day) : std::nullopt;
     if (!back || back->year != year || back->month != month || back->day != day) {

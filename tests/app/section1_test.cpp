@@ -7,6 +7,8 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
+const std::string kOutside = "超出曆表範圍（民國1年至120年）";
+
 std::string DateMessage(const std::string& field) {
   return "出生時間當中的（" + field + "）資料輸入有誤，請重新操作";
 }
@@ -140,8 +142,12 @@ TEST_F(Section1Test, ConvertsALunarDateAndRefusesAMonthOrDayTheYearLacks) {
       {{"73 (1984)", "5", "1", "8", "30"}, "是", DateMessage("月"), ""},
       {{"109 (2020)", "1", "30", "8", "30"}, "否", DateMessage("日"), ""},
       {{"109 (2020)", "1", "31", "8", "30"}, "否", DateMessage("日"), ""},
-      // 十二月 of lunar year 120 begins on 13 January 2032, after the tables end.
-      {{"120 (2031)", "12", "1", "8", "30"}, "否", DateMessage("年"), ""},
+      // 十二月 of lunar year 120 begins on 13 January 2032, after the tables end: the moment
+      // is refused in the words of every moment past the tables, as 十一月初一 (14 December
+      // 2031, after the last 大雪) is; the year chosen is no fault of its own.
+      {{"120 (2031)", "12", "1", "8", "30"}, "否", kOutside, ""},
+      {{"120 (2031)", "12", "30", "8", "30"}, "否", kOutside, ""},
+      {{"120 (2031)", "11", "1", "8", "30"}, "否", kOutside, ""},
   };
   for (const Case& c : cases) {
     std::filesystem::remove(folder / "rec");
