@@ -165,7 +165,10 @@ void Form1::Command2_Click() {
   const SolarDate& date = moment->date;
   const std::string fy = RecordNumber(date.year), fm = RecordNumber(date.month),
                     fd = RecordNumber(date.day);
-  const std::string fh = Text(kDateFields[kHour].control), fi = Text(kDateFields[kMinute].control);
+  // The hour and minute as typed, without the blanks that their check let pass: no field of
+  // a record has blanks around it, and the hour and minute none before them.
+  const std::string fh(Trimmed(Text(kDateFields[kHour].control)));
+  const std::string fi(Trimmed(Text(kDateFields[kMinute].control)));
   try {
     WriteRecord(ProgramFile(name), {fy, fm, fd, fh, fi, sex, special});
   } catch (const Failure&) {

@@ -110,6 +110,29 @@ TEST_F(Section1Test, WritesTheYearOfEveryFormOfListItemAndOfATypedYear) {
   }
 }
 
+// An hour or minute typed with blanks around it is taken, and written without them: the
+// fields of a record stand between its commas with no blanks, and the hour and minute with none
+// before them.
+TEST_F(Section1Test, WritesATypedHourAndMinuteWithoutTheirBlanks) {
+  struct Case {
+    Texts typed, written;  // hour and minute
+    std::string record;
+  };
+  const Case cases[] = {
+      {{" 8", "30 "}, {"8", "30"}, " 73, 5, 12,8,30,M,N\r\n"},
+      {{" 8 ", "  0"}, {"8", "0"}, " 73, 5, 12,8,0,M,N\r\n"},
+      {{"08", "05"}, {"08", "05"}, " 73, 5, 12,08,05,M,N\r\n"},
+  };
+  Set("newname", "rec");
+  for (const Case& c : cases) {
+    FillDate("73 (1984)", "5", "12", c.typed[0], c.typed[1]);
+    EXPECT_EQ(Press(), "") << c.record;
+    EXPECT_EQ(ReadFile("rec"), c.record);
+    EXPECT_EQ((Texts{program.start.fh, program.start.fi}), c.written);
+    Opened("Form2")->Return();
+  }
+}
+
 TEST_F(Section1Test, WritesTheCodesOfSexSpecialLuckAndIgnoresTheLeapChoiceOfASolarDate) {
   FillDate("73 (1984)", "5", "12", "8", "30");
   Set("newname", "rec");
