@@ -60,8 +60,8 @@ std::optional<int> YearOfText(const ui::Control& list) {
 }
 
 // The Gregorian date of a lunar entry; says which field is wrong when there is none: a month
-// the lunar year lacks is the month's fault, a day past that month's end the day's, and a
-// date past the last year of the tables the year's.
+// the lunar year lacks is the month's fault, a day past that month's end the day's. A date past
+// the last year of the tables comes back as it is, for the range check to refuse in its words.
 std::optional<SolarDate> SolarOfLunar(int year, double month, int day, FieldIndex& wrong) {
   try {
     if (!LunarToSolar(year, month, 1)) {
@@ -69,11 +69,9 @@ std::optional<SolarDate> SolarOfLunar(int year, double month, int day, FieldInde
       return std::nullopt;
     }
     std::optional<SolarDate> solar = LunarToSolar(year, month, day);
-    // The last lunar months of RocYear 120 fall in 2032, past every table of the charts.
-    if (solar && solar->year > kLastRocYear) {
-      wrong = kYear;
-      return std::nullopt;
-    }
+    // The last lunar months of RocYear 120 fall in 2032, where no table reaches to check the
+    // day; the moment lies past the tables whatever the day.
+    if (solar && solar->year > kLastRocYear) return solar;
     std::optional<LunarDate> back =
         solar ? SolarToLunar(solar->year, solar->month, solar->day) : std::nullopt;
     if (!back || back->year != year || back->month != month || back->day != day) {
@@ -167,7 +165,10 @@ void Form1::Command2_Click() {
   const SolarDate& date = moment->date;
   const std::string fy = RecordNumber(date.year), fm = RecordNumber(date.month),
                     fd = RecordNumber(date.day);
-  const std::string fh = Text(kDateFields[kHour].control), fi = Text(kDateFields[kMinute].control);
+  // The hour and minute as typed, without the blanks that their check let pass: no field of
+  // a record has blanks around it, and the hour and minute none before them.
+  const std::string fh(Trimmed(Text(kDateFields[kHour].control)));
+  const std::string fi(Trimmed(Text(kDateFields[kMinute].control)));
   try {
     WriteRecord(ProgramFile(name), {fy, fm, fd, fh, fi, sex, special});
   } catch (const Failure&) {

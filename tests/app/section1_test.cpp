@@ -7,6 +7,8 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
+const std::string kOutside = "超出曆表範圍（民國1年至120年）";
+
 std::string DateMessage(const std::string& field) {
   return "出生時間當中的（" + field + "）資料輸入有誤，請重新操作";
 }
@@ -108,6 +110,29 @@ TEST_F(Section1Test, WritesTheYearOfEveryFormOfListItemAndOfATypedYear) {
   }
 }
 
+// An hour or minute typed with blanks around it is taken, and written without them: the
+// fields of a record stand between its commas with no blanks, and the hour and minute with none
+// before them.
+TEST_F(Section1Test, WritesATypedHourAndMinuteWithoutTheirBlanks) {
+  struct Case {
+    Texts typed, written;  // hour and minute
+    std::string record;
+  };
+  const Case cases[] = {
+      {{" 8", "30 "}, {"8", "30"}, " 73, 5, 12,8,30,M,N\r\n"},
+      {{" 8 ", "  0"}, {"8", "0"}, " 73, 5, 12,8,0,M,N\r\n"},
+      {{"08", "05"}, {"08", "05"}, " 73, 5, 12,08,05,M,N\r\n"},
+  };
+  Set("newname", "rec");
+  for (const Case& c : cases) {
+    FillDate("73 (1984)", "5", "12", c.typed[0], c.typed[1]);
+    EXPECT_EQ(Press(), "") << c.record;
+    EXPECT_EQ(ReadFile("rec"), c.record);
+    EXPECT_EQ((Texts{program.start.fh, program.start.fi}), c.written);
+    Opened("Form2")->Return();
+  }
+}
+
 TEST_F(Section1Test, WritesTheCodesOfSexSpecialLuckAndIgnoresTheLeapChoiceOfASolarDate) {
   FillDate("73 (1984)", "5", "12", "8", "30");
   Set("newname", "rec");
@@ -140,8 +165,12 @@ TEST_F(Section1Test, ConvertsALunarDateAndRefusesAMonthOrDayTheYearLacks) {
       {{"73 (1984)", "5", "1", "8", "30"}, "是", DateMessage("月"), ""},
       {{"109 (2020)", "1", "30", "8", "30"}, "否", DateMessage("日"), ""},
       {{"109 (2020)", "1", "31", "8", "30"}, "否", DateMessage("日"), ""},
-      // 十二月 of lunar year 120 begins on 13 January 2032, after the tables end.
-      {{"120 (2031)", "12", "1", "8", "30"}, "否", DateMessage("年"), ""},
+      // 十二月 of lunar year 120 begins on 13 January 2032, after the tables end: the moment
+      // is refused in the words of every moment past the tables, as 十一月初一 (14 December
+      // 2031, after the last 大雪) is; the year chosen is no fault of its own.
+      {{"120 (2031)", "12", "1", "8", "30"}, "否", kOutside, ""},
+      {{"120 (2031)", "12", "30", "8", "30"}, "否", kOutside, ""},
+      {{"120 (2031)", "11", "1", "8", "30"}, "否", kOutside, ""},
   };
   for (const Case& c : cases) {
     std::filesystem::remove(folder / "rec");
