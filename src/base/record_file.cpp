@@ -1,7 +1,11 @@
 #include "base/record_file.h"
 
-#include <fstream>
+#include <cerrno>
 #include <system_error>
+
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "base/failure.h"
 
@@ -16,25 +20,46 @@ std::string RecordLine(const std::vector<std::string>& fields) {
   return line + "\r\n";
 }
 
-void WriteFileWhole(const std::filesystem::path& file, const std::string& text) {
-  std::filesystem::path temp = file;
-  temp += ".~tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(temp, ignored);
-      throw Failure("無法寫入檔案：" + file.filename().string());
-    }
+namespace {
+
+// A new temporary file beside `file`, under a name no file had: an existing file, even one
+// whose name looks like a temporary, is never overwritten. Made readable as any new file.
+int CreateTemporaryBeside(const std::filesystem::path& file, std::string& temp) {
+  temp = file.string() + ".~tmpXXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return fd;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(fd, 0666 & ~mask);
+  return fd;
+}
+
+bool WriteAll(int fd, const std::string& text) {
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
   }
+  return true;
+}
+
+}  // namespace
+
+void WriteFileWhole(const std::filesystem::path& file, const std::string& text) {
+  const Failure failure("無法寫入檔案：" + file.filename().string());
+  std::string temp;
+  const int fd = CreateTemporaryBeside(file, temp);
+  if (fd < 0) throw failure;
+  const bool written = WriteAll(fd, text);
+  const bool closed = ::close(fd) == 0;
   std::error_code ec;
-  std::filesystem::rename(temp, file, ec);
-  if (ec) {
+  if (written && closed) std::filesystem::rename(temp, file, ec);
+  if (!written || !closed || ec) {
     std::error_code ignored;
     std::filesystem::remove(temp, ignored);
-    throw Failure("無法寫入檔案：" + file.filename().string());
+    throw failure;
   }
 }
 

@@ -36,5 +36,17 @@ TEST(RecordFile, AFailedWriteThrowsAndKeepsTheOldFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
+// The temporary file has a name no file had: a file whose name looks like one, even a record of
+// the user's, stays as it was, and no temporary is left behind.
+TEST(RecordFile, AWriteNeverTouchesAFileNamedLikeItsTemporary) {
+  test::TempFolder folder("record");
+  for (const char* name : {"rec.~tmp", "rec.~tmpAAAAAA"}) folder.Write(name, " 73, 5, 12,8,30,M,N\r\n");
+  WriteRecord(folder / "rec", {" 1"});
+  EXPECT_EQ(folder.Read("rec"), " 1\r\n");
+  for (const char* name : {"rec.~tmp", "rec.~tmpAAAAAA"})
+    EXPECT_EQ(folder.Read(name), " 73, 5, 12,8,30,M,N\r\n") << name;
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3);
+}
+
 }  // namespace
 }  // namespace qm
