@@ -39,7 +39,7 @@ struct JieTables {
 };
 
 // Finds the 節 at or before the birth and the one after it, and the minutes to each.
-void PlaceBirthBetweenJie(const BirthMoment& in, LuckStart& luck) {
+void PlaceBirthBetweenJie(const Moment& in, LuckStart& luck) {
   JieTables tables;
   std::array<int, 13> lengths = MonthLengths(in.year);
   JieMoment own = tables.At({in.month, in.year});
@@ -100,7 +100,7 @@ LuckDirection LuckDirectionOf(int yearStem, std::string_view sexCode) {
 }
 
 // The special start: a birth within 1.6666 days of either 節 starts at ten.
-LuckStart FindLuckStart(const BirthMoment& birth, int yearStem, std::string_view sexCode,
+LuckStart FindLuckStart(const Moment& birth, int yearStem, std::string_view sexCode,
                         std::string_view specialFlag) {
   LuckStart luck;
   PlaceBirthBetweenJie(birth, luck);

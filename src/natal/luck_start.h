@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/pillars.h"
+
 namespace qm::natal {
 
 enum class LuckDirection { Forward, Backward, None };
@@ -16,11 +18,6 @@ LuckDirection LuckDirectionOf(int yearStem, std::string_view sexCode);
 struct JieRef {
   int month = 0;
   int year = 0;
-};
-
-// A Gregorian moment: RocYear, month, day, hour, minute.
-struct BirthMoment {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0;
 };
 
 struct LuckStart {
@@ -37,7 +34,7 @@ struct LuckStart {
 // The luck start of a birth, reading SEG.DAT and BIG1.DAT. The special start (age 10) applies
 // when the flag is "Y" or "y" and either 節 lies within 1.6666 days; a window without the special
 // rule passes "N". A 節 outside the tables, or a missing or short table, throws qm::Failure.
-LuckStart FindLuckStart(const BirthMoment& birth, int yearStem, std::string_view sexCode,
+LuckStart FindLuckStart(const Moment& birth, int yearStem, std::string_view sexCode,
                         std::string_view specialFlag);
 
 // "出生5年2個月又0天上運": the ordinary start age.
