@@ -70,8 +70,7 @@ void PlaceBirthBetweenJie(const Moment& in, LuckStart& luck) {
 // Years, months of 30 days and days of the start age; the days are rounded, so a rest of 29.5
 // days or more shows as 30.
 void ComputeStartAge(LuckStart& luck) {
-  long minutes = luck.direction == LuckDirection::Forward ? luck.minutesToNextJie
-                                                           : luck.minutesSincePreviousJie;
+  long minutes = MinutesInLuckDirection(luck);
   luck.years = static_cast<int>(minutes / kMinutesPerYearOfAge);
   long rest = minutes - luck.years * kMinutesPerYearOfAge;
   luck.months = static_cast<int>(rest / (30 * kMinutesPerDayOfAge));
@@ -97,6 +96,11 @@ LuckDirection LuckDirectionOf(int yearStem, std::string_view sexCode) {
     case Sex::None: break;
   }
   return LuckDirection::None;
+}
+
+long MinutesInLuckDirection(const LuckStart& luck) {
+  return luck.direction == LuckDirection::Forward ? luck.minutesToNextJie
+                                                  : luck.minutesSincePreviousJie;
 }
 
 // The special start: a birth within 1.6666 days of either 節 starts at ten.

@@ -31,6 +31,10 @@ struct LuckStart {
   bool special = false;  // the special start applied: age 10
 };
 
+// The distance in whole minutes that the start age counts: to the next 節 for a forward luck,
+// since the previous one for any other.
+long MinutesInLuckDirection(const LuckStart& luck);
+
 // The luck start of a birth, reading SEG.DAT and BIG1.DAT. The special start (age 10) applies
 // when the flag is "Y" or "y" and either 節 lies within 1.6666 days; a window without the special
 // rule passes "N". A 節 outside the tables, or a missing or short table, throws qm::Failure.
