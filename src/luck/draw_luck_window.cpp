@@ -106,12 +106,7 @@ std::array<int, 7> LuckChartPillars::Branches() const {
 }
 
 std::array<int, 14> LuckChartPillars::StemsThenBranches() const {
-  std::array<int, 14> numbers{};
-  for (std::size_t k = 0; k < 7; ++k) {
-    numbers[k] = pillars[k].stem;
-    numbers[k + 7] = pillars[k].branch;
-  }
-  return numbers;
+  return qm::StemsThenBranches(pillars);
 }
 
 // The luck start, the window's own header texts and the luck pillars, then the flowing
