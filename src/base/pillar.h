@@ -31,13 +31,6 @@ struct Pillar {
   constexpr bool IsValid() const {
     return IsStem(stem) && IsBranch(branch) && stem % 2 == branch % 2;
   }
-  // The place 1 (甲子) .. 60 (癸亥) of a valid pair in the sixty cycle; 0 for any other.
-  constexpr int CycleNumber() const {
-    if (!IsValid()) return 0;
-    for (int n = stem; n <= 60; n += 10)
-      if (Cycle(n, 12) == branch) return n;
-    return 0;
-  }
   bool operator==(const Pillar&) const = default;
 };
 
