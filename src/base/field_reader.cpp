@@ -131,8 +131,4 @@ int FieldReader::NextInt() {
   return static_cast<int>(value);
 }
 
-void FieldReader::Skip(long n) {
-  for (long i = 0; i < n; ++i) Next();
-}
-
 }  // namespace qm

@@ -22,8 +22,6 @@ class FieldReader {
   double NextNumber();
   // The next field, which must be a whole number.
   int NextInt();
-  // Passes over n fields.
-  void Skip(long n);
   bool AtEnd() const;
 
  private:

@@ -2,6 +2,8 @@
 // A pillar of a chart: a stem and a branch. The chart, the relation list and the star grid all
 // hold their pillars in this one form; 0 in either place means none (a missing luck pillar, a
 // pillar never chosen).
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -29,15 +31,20 @@ struct Pillar {
   constexpr bool IsValid() const {
     return IsStem(stem) && IsBranch(branch) && stem % 2 == branch % 2;
   }
-  // The place 1 (甲子) .. 60 (癸亥) of a valid pair in the sixty cycle; 0 for any other.
-  constexpr int CycleNumber() const {
-    if (!IsValid()) return 0;
-    for (int n = stem; n <= 60; n += 10)
-      if (Cycle(n, 12) == branch) return n;
-    return 0;
-  }
   bool operator==(const Pillar&) const = default;
 };
+
+// The stems of some pillars in order, then their branches in the same order, as the relation
+// list and the star grid take them: {年干, 月干, ..., 年支, 月支, ...}.
+template <std::size_t N>
+constexpr std::array<int, 2 * N> StemsThenBranches(const std::array<Pillar, N>& pillars) {
+  std::array<int, 2 * N> numbers{};
+  for (std::size_t k = 0; k < N; ++k) {
+    numbers[k] = pillars[k].stem;
+    numbers[k + N] = pillars[k].branch;
+  }
+  return numbers;
+}
 
 // The characters of a pillar; a stem or branch outside its range gives no character.
 std::string PillarText(Pillar pillar);

@@ -2,21 +2,10 @@
 
 #include <numeric>
 
-#include "base/names.h"
-
 namespace qm {
 
 int DayOfYear(const std::array<int, 13>& lengths, int month, int day) {
   return std::accumulate(lengths.begin() + 1, lengths.begin() + month, 0) + day;
-}
-
-MonthDay AddDaysWithinLengths(MonthDay start, int days, const std::array<int, 13>& lengths) {
-  MonthDay date{start.month, start.day + days};
-  while (date.day > lengths[date.month]) {
-    date.day -= lengths[date.month];
-    date.month = Cycle(date.month + 1, 12);
-  }
-  return date;
 }
 
 int DaysFrom(MonthDay start, MonthDay date, const std::array<int, 13>& lengths) {

@@ -10,10 +10,6 @@ namespace qm {
 // The sum of the lengths of the months before `month`, plus `day`: 1 March 2000 is day 61.
 int DayOfYear(const std::array<int, 13>& lengths, int month, int day);
 
-// A month and day plus `days`, carried over month ends with one year's lengths and past December
-// into January: 20 December plus 29 days is 18 January.
-MonthDay AddDaysWithinLengths(MonthDay start, int days, const std::array<int, 13>& lengths);
-
 // The days from `start` forward to `date` within one such year, wrapping past December.
 int DaysFrom(MonthDay start, MonthDay date, const std::array<int, 13>& lengths);
 

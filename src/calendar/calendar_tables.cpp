@@ -60,9 +60,9 @@ JieTime JieTimeAt(const std::array<JieTime, 120 * 12>& table, int year, int mont
   return table[YearMonthIndex(year, month)];
 }
 
-std::array<CyclePair, 61> ReadSixtyCycleTable() {
+std::array<Pillar, 61> ReadSixtyCycleTable() {
   FieldReader reader = OpenTable("SIXTY.DAT");
-  std::array<CyclePair, 61> table{};
+  std::array<Pillar, 61> table{};
   for (int n = 1; n <= 60; ++n) {
     table[n].stem = reader.NextInt();
     table[n].branch = reader.NextInt();

@@ -5,6 +5,7 @@
 #include <array>
 #include <vector>
 
+#include "base/pillar.h"
 #include "base/roc_year.h"
 
 namespace qm {
@@ -25,10 +26,7 @@ YearMonthTable ReadJieDayTable();            // SEG.DAT: the day of each month's
 std::array<JieTime, 120 * 12> ReadJieTimeTable();  // BIG1.DAT: hour and minute of that 節
 YearMonthTable ReadZhongqiDayTable();        // MID_DAY.DAT: the day of each month's 中氣
 // SIXTY.DAT, index 1..60: the stem and branch of each pair of the sixty cycle.
-struct CyclePair {
-  int stem = 0, branch = 0;
-};
-std::array<CyclePair, 61> ReadSixtyCycleTable();
+std::array<Pillar, 61> ReadSixtyCycleTable();
 std::array<int, 121> ReadDayCycleOffsetTable();  // END_DAY.DAT, index 1..120: E of each year
 
 // The 節 time of a year and month from the table of ReadJieTimeTable.

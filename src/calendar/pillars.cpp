@@ -67,7 +67,7 @@ bool IsBeforeJie(const Moment& moment, int jieDay, JieTime jieTime) {
 
 // The year pillar turns at 立春: 1912 from 立春 on is 壬子 (cycle 49), before it 辛亥.
 void ComputeYearPillar(const Moment& moment, const PillarTables& tables, Pillars& pillars) {
-  const CyclePair pair = tables.sixty[YearCycleNumber(moment.year)];
+  const Pillar pair = tables.sixty[YearCycleNumber(moment.year)];
   pillars.YearStem = pair.stem;
   pillars.YearBranch = pair.branch;
   const bool beforeSpring =
@@ -92,7 +92,7 @@ void ComputeMonthPillar(const Moment& moment, const PillarTables& tables, Pillar
 // The day runs on the unbroken sixty-day count: 1 January 2000 is 戊午.
 void ComputeDayPillar(const Moment& moment, const PillarTables& tables, Pillars& pillars) {
   const int dayOfYear = DayOfYear(MonthLengths(moment.year), moment.month, moment.day);
-  const CyclePair pair = tables.sixty[Cycle(tables.dayOffsets[moment.year] + dayOfYear, 60)];
+  const Pillar pair = tables.sixty[Cycle(tables.dayOffsets[moment.year] + dayOfYear, 60)];
   pillars.DayStem = pair.stem;
   pillars.DayBranch = pair.branch;
 }

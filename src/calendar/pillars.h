@@ -17,7 +17,7 @@ struct Moment {
 struct PillarTables {
   YearMonthTable jieDays;
   std::array<JieTime, 120 * 12> jieTimes{};
-  std::array<CyclePair, 61> sixty{};
+  std::array<Pillar, 61> sixty{};
   std::array<int, 121> dayOffsets{};
   YearMonthTable zhongqiDays;
 };

@@ -45,7 +45,7 @@ void PrintYearLabels(ui::Canvas& canvas, const FortuneTexts& texts) {
   for (int j = 1; j <= span + 1; j += YearLabelStep(span)) {
     const double x = GridX(j, span) * kTextWidth / kCurveWidth;
     const int age = texts.window.first + j - 1;
-    const CyclePair& year = texts.yearPillars[age];
+    const Pillar& year = texts.yearPillars[age];
     canvas.PrintAt(x, kAgeRow, FormatNumber(age, "#00"));
     canvas.PrintAt(x, kRocYearRow, FormatNumber(texts.birthYear + age - 1, "#00"));
     PrintDown(canvas, x, kStemGodRow, YearStemTenGod(year.stem, texts.dayStem));

@@ -39,7 +39,7 @@ struct FortuneTexts {
   FortuneWindow window;
   int birthYear = 0;
   int dayStem = 0;
-  std::array<CyclePair, kLastAge + 1> yearPillars{};
+  std::array<Pillar, kLastAge + 1> yearPillars{};
 };
 
 // Switches to the text coordinates and prints the legend of the roles, the age range, the day

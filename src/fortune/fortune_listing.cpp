@@ -17,7 +17,7 @@ std::string Field(double value, std::string_view format, std::string_view field)
 }
 
 // A pillar in brackets: "(甲戌)".
-void AppendPillar(std::string& line, CyclePair pillar) {
+void AppendPillar(std::string& line, Pillar pillar) {
   line += "(";
   line += FormatText(StemText(pillar.stem), "@");
   line += FormatText(BranchText(pillar.branch), "@");
@@ -46,8 +46,7 @@ std::string AgeFields(const FortuneMonth& m) {
 
 bool SameAgeFields(const FortuneMonth& a, const FortuneMonth& b) {
   return a.age == b.age && a.rocYear == b.rocYear && a.ruler == b.ruler &&
-         a.luckScore == b.luckScore && a.year.stem == b.year.stem &&
-         a.year.branch == b.year.branch && a.yearStemScore == b.yearStemScore &&
+         a.luckScore == b.luckScore && a.year == b.year && a.yearStemScore == b.yearStemScore &&
          a.yearBranchScore == b.yearBranchScore;
 }
 

@@ -15,7 +15,7 @@ namespace {
 constexpr std::string_view kNoRuler = "\u3000";
 
 // The sixty-cycle entry n, counted round: 0 is 60, 61 is 1.
-const CyclePair& CycleEntry(const std::array<CyclePair, 61>& sixty, int n) {
+const Pillar& CycleEntry(const std::array<Pillar, 61>& sixty, int n) {
   return sixty[Cycle(n, 60)];
 }
 
@@ -91,10 +91,10 @@ FortuneWindow FortuneWindowOf(int birthYear, int currentYear, int yearsBack, int
 }
 
 // Example: RocYear 1 (1912) is entry 49, 壬子; its second age is 癸丑.
-std::array<CyclePair, kLastAge + 1> AgeYearPillars(int birthYear,
-                                                   const std::array<CyclePair, 61>& sixty) {
-  const CyclePair birth = CycleEntry(sixty, birthYear + 48);
-  std::array<CyclePair, kLastAge + 1> pillars{};
+std::array<Pillar, kLastAge + 1> AgeYearPillars(int birthYear,
+                                                   const std::array<Pillar, 61>& sixty) {
+  const Pillar birth = CycleEntry(sixty, birthYear + 48);
+  std::array<Pillar, kLastAge + 1> pillars{};
   for (int age = 1; age <= kLastAge; ++age)
     pillars[age] = {CycleEntry(sixty, birth.stem + age - 1).stem,
                     CycleEntry(sixty, birth.branch + age - 1).branch};
@@ -102,7 +102,7 @@ std::array<CyclePair, kLastAge + 1> AgeYearPillars(int birthYear,
 }
 
 // Twelve months advance the stem two places, as 五虎遁 does from one year stem to the next.
-CyclePair AgeMonthPillar(int firstYearStem, int age, int position) {
+Pillar AgeMonthPillar(int firstYearStem, int age, int position) {
   const int month = kMonthsPerAge * (age - 1) + position;
   return {NextStem(kTigerMonthStem[CheckedStem(firstYearStem)], month - 1),
           MonthPositionBranch(position)};
@@ -110,7 +110,7 @@ CyclePair AgeMonthPillar(int firstYearStem, int age, int position) {
 
 std::vector<FortuneMonth> FortuneMonths(const natal::LuckRecord& record, const RoleChoices& choices,
                                         FortuneWindow window,
-                                        const std::array<CyclePair, kLastAge + 1>& yearPillars) {
+                                        const std::array<Pillar, kLastAge + 1>& yearPillars) {
   if (window.first < 1 || window.last > kLastAge) throw Failure("運勢年齡超出範圍");
   const KindScores scores = KindScore(choices);
   const std::array<LuckRuler, kLastAge + 1> rulers = LuckRulerByAge(record);

@@ -72,18 +72,18 @@ FortuneWindow FortuneWindowOf(int birthYear, int currentYear, int yearsBack, int
 
 // The year pillar of every age 1..100 (index 0 unused): the birth RocYear's pillar, entry
 // (birth + 48) Mod 60 of SIXTY.DAT with no step back before 立春, advanced one place a year.
-std::array<CyclePair, kLastAge + 1> AgeYearPillars(int birthYear,
-                                                   const std::array<CyclePair, 61>& sixty);
+std::array<Pillar, kLastAge + 1> AgeYearPillars(int birthYear,
+                                                   const std::array<Pillar, 61>& sixty);
 
 // The pillar of month position p (1 寅 .. 12 丑) of an age: the months counted on without a
 // break from the 寅 month of age 1, whose stem follows the birth year's stem (五虎遁).
-CyclePair AgeMonthPillar(int firstYearStem, int age, int position);
+Pillar AgeMonthPillar(int firstYearStem, int age, int position);
 
 // The figures of one month of the window.
 struct FortuneMonth {
   int age = 0, rocYear = 0, position = 0;
   LuckRuler ruler;
-  CyclePair year, month;
+  Pillar year, month;
   int luckScore = 0, yearStemScore = 0, yearBranchScore = 0;
   int monthStemScore = 0, monthBranchScore = 0;
   double sum = 0;         // the plain sum of the five scores
@@ -95,7 +95,7 @@ struct FortuneMonth {
 // Every month of the window in order, ages first to last, positions 寅 to 丑 within an age.
 std::vector<FortuneMonth> FortuneMonths(const natal::LuckRecord& record, const RoleChoices& choices,
                                         FortuneWindow window,
-                                        const std::array<CyclePair, kLastAge + 1>& yearPillars);
+                                        const std::array<Pillar, kLastAge + 1>& yearPillars);
 
 // The birth RocYear of the record; 0 when it was written from entered pillars.
 int BirthYearOf(const natal::LuckRecord& record);

@@ -4,7 +4,6 @@
 #include "luck/luck_chart_steps.h"
 #include "luck/luck_window_texts.h"
 #include "natal/chart_steps.h"
-#include "natal/chart_tables.h"
 #include "relations/luck_relations.h"
 #include "stars/luck_stars.h"
 
@@ -77,8 +76,7 @@ void DrawLuckChart(ui::Window& window, natal::Chart& chart, const LuckChartPilla
   ComputeHiddenStemTenGods(chart);
   ComputeTwelveStages(chart);
   CountStems(chart);
-  chart.monthlyStemWeight = ReadMonthlyStemWeights();
-  chart.stemWeights = WeighStems(chart.stemCounts, chart.monthlyStemWeight, chart.Month().branch);
+  WeighChartStems(chart);
   PrintStemTableFrame(chart.canvas);
   PrintElementStates(chart.canvas, chart.Month().branch);
   ComputeStemListTenGods(chart);
@@ -108,12 +106,7 @@ std::array<int, 7> LuckChartPillars::Branches() const {
 }
 
 std::array<int, 14> LuckChartPillars::StemsThenBranches() const {
-  std::array<int, 14> numbers{};
-  for (std::size_t k = 0; k < 7; ++k) {
-    numbers[k] = pillars[k].stem;
-    numbers[k + 7] = pillars[k].branch;
-  }
-  return numbers;
+  return qm::StemsThenBranches(pillars);
 }
 
 // The luck start, the window's own header texts and the luck pillars, then the flowing

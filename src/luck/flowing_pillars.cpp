@@ -45,8 +45,7 @@ Pillar FlowMonthPillar(int pillarYear, int flowMonth) {
 
 long LuckStartMinutes(const natal::LuckStart& start) {
   if (start.special) return kTenYearLuckStart;
-  return start.direction == natal::LuckDirection::Forward ? start.minutesToNextJie
-                                                          : start.minutesSincePreviousJie;
+  return natal::MinutesInLuckDirection(start);
 }
 
 std::optional<int> LuckPillarInForce(long realAgeMonths, long luckStartMinutes) {

@@ -24,9 +24,7 @@ Chart::Chart(ui::Canvas& canvas, ChartInputs inputs, ChartLayout layout)
 }
 
 std::array<int, 8> Chart::StemsThenBranches() const {
-  const std::array<Pillar, 4> p = NatalPillars();
-  return {p[0].stem,   p[1].stem,   p[2].stem,   p[3].stem,
-          p[0].branch, p[1].branch, p[2].branch, p[3].branch};
+  return qm::StemsThenBranches(NatalPillars());
 }
 
 }  // namespace qm::natal

@@ -28,6 +28,9 @@ void ComputeTwelveStages(Chart& chart);
 // The strength table: the stem counts, the weights (reads 天干當令.DAT), the element states
 // and the ten gods of its rows.
 void CountStems(Chart& chart);
+// The weights of the stems in the birth month (reads 天干當令.DAT), left in the chart without
+// printing; the weight and share steps below run it first.
+void WeighChartStems(Chart& chart);
 void ComputeStemWeights(Chart& chart);
 void ComputeElementStates(Chart& chart);
 void ComputeStemListTenGods(Chart& chart);

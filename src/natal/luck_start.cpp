@@ -39,7 +39,7 @@ struct JieTables {
 };
 
 // Finds the 節 at or before the birth and the one after it, and the minutes to each.
-void PlaceBirthBetweenJie(const BirthMoment& in, LuckStart& luck) {
+void PlaceBirthBetweenJie(const Moment& in, LuckStart& luck) {
   JieTables tables;
   std::array<int, 13> lengths = MonthLengths(in.year);
   JieMoment own = tables.At({in.month, in.year});
@@ -70,8 +70,7 @@ void PlaceBirthBetweenJie(const BirthMoment& in, LuckStart& luck) {
 // Years, months of 30 days and days of the start age; the days are rounded, so a rest of 29.5
 // days or more shows as 30.
 void ComputeStartAge(LuckStart& luck) {
-  long minutes = luck.direction == LuckDirection::Forward ? luck.minutesToNextJie
-                                                           : luck.minutesSincePreviousJie;
+  long minutes = MinutesInLuckDirection(luck);
   luck.years = static_cast<int>(minutes / kMinutesPerYearOfAge);
   long rest = minutes - luck.years * kMinutesPerYearOfAge;
   luck.months = static_cast<int>(rest / (30 * kMinutesPerDayOfAge));
@@ -99,8 +98,13 @@ LuckDirection LuckDirectionOf(int yearStem, std::string_view sexCode) {
   return LuckDirection::None;
 }
 
+long MinutesInLuckDirection(const LuckStart& luck) {
+  return luck.direction == LuckDirection::Forward ? luck.minutesToNextJie
+                                                  : luck.minutesSincePreviousJie;
+}
+
 // The special start: a birth within 1.6666 days of either 節 starts at ten.
-LuckStart FindLuckStart(const BirthMoment& birth, int yearStem, std::string_view sexCode,
+LuckStart FindLuckStart(const Moment& birth, int yearStem, std::string_view sexCode,
                         std::string_view specialFlag) {
   LuckStart luck;
   PlaceBirthBetweenJie(birth, luck);

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/pillars.h"
+
 namespace qm::natal {
 
 enum class LuckDirection { Forward, Backward, None };
@@ -18,11 +20,6 @@ struct JieRef {
   int year = 0;
 };
 
-// A Gregorian moment: RocYear, month, day, hour, minute.
-struct BirthMoment {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0;
-};
-
 struct LuckStart {
   JieRef previousJie, nextJie;  // the 節 at or before the birth, and the one after it
   // The distances in whole minutes; turned into days only where a decimal is printed or written.
@@ -34,10 +31,14 @@ struct LuckStart {
   bool special = false;  // the special start applied: age 10
 };
 
+// The distance in whole minutes that the start age counts: to the next 節 for a forward luck,
+// since the previous one for any other.
+long MinutesInLuckDirection(const LuckStart& luck);
+
 // The luck start of a birth, reading SEG.DAT and BIG1.DAT. The special start (age 10) applies
 // when the flag is "Y" or "y" and either 節 lies within 1.6666 days; a window without the special
 // rule passes "N". A 節 outside the tables, or a missing or short table, throws qm::Failure.
-LuckStart FindLuckStart(const BirthMoment& birth, int yearStem, std::string_view sexCode,
+LuckStart FindLuckStart(const Moment& birth, int yearStem, std::string_view sexCode,
                         std::string_view specialFlag);
 
 // "出生5年2個月又0天上運": the ordinary start age.

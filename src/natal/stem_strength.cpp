@@ -32,13 +32,6 @@ T Total(const std::array<T, N>& values) {
   return std::accumulate(values.begin() + 1, values.end(), T{});
 }
 
-// The weights of the ten stems in the birth month (reads 天干當令.DAT), left in the chart for the
-// later steps.
-void WeighChartStems(Chart& chart) {
-  chart.monthlyStemWeight = ReadMonthlyStemWeights();
-  chart.stemWeights = WeighStems(chart.stemCounts, chart.monthlyStemWeight, chart.Month().branch);
-}
-
 }  // namespace
 
 StemCounts CountStemsOf(std::span<const Pillar, 4> natal, const HiddenStemTable& hidden) {
@@ -83,6 +76,11 @@ StemWeights WeighStems(const StemCounts& counts, const MonthlyStemWeights& month
 
 void CountStems(Chart& chart) {
   chart.stemCounts = CountStemsOf(chart.NatalPillars(), chart.branchHiddenStems);
+}
+
+void WeighChartStems(Chart& chart) {
+  chart.monthlyStemWeight = ReadMonthlyStemWeights();
+  chart.stemWeights = WeighStems(chart.stemCounts, chart.monthlyStemWeight, chart.Month().branch);
 }
 
 void ComputeStemWeights(Chart& chart) {

@@ -46,7 +46,7 @@ natal::ChartLayout CentreLayout() {
 
 }  // namespace
 
-void DrawNatalCentre(ui::Canvas& canvas, const Pillars& pillars, const natal::BirthMoment& moment,
+void DrawNatalCentre(ui::Canvas& canvas, const Pillars& pillars, const Moment& moment,
                      std::string_view sex) {
   natal::ChartInputs in;
   in.columns = natal::NatalColumns(pillars, kCentreColumnXs);

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "calendar/calendar.h"
-#include "natal/luck_start.h"
+#include "calendar/pillars.h"
 #include "ui/canvas.h"
 
 namespace qm::ziwei {
@@ -16,7 +16,7 @@ namespace qm::ziwei {
 // day-master strength and the nine immortals. The luck starts from the distance to the 節 alone
 // (no special start), and no file is written. A missing or short table throws qm::Failure and
 // leaves what was printed.
-void DrawNatalCentre(ui::Canvas& canvas, const Pillars& pillars, const natal::BirthMoment& moment,
+void DrawNatalCentre(ui::Canvas& canvas, const Pillars& pillars, const Moment& moment,
                      std::string_view sex);
 
 }  // namespace qm::ziwei

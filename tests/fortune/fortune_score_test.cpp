@@ -142,7 +142,7 @@ TEST(AgeMonthPillar, CountsTheMonthsOnFromTheTigerMonthOfTheBirthYear) {
       {10, 1, 11, 1, 1},  // 癸 year: 甲寅 ... 甲子 at position 11
   };
   for (const Case& c : cases) {
-    CyclePair month = AgeMonthPillar(c.yearStem, c.age, c.position);
+    Pillar month = AgeMonthPillar(c.yearStem, c.age, c.position);
     EXPECT_EQ(month.stem, c.stem) << c.yearStem << " " << c.age << " " << c.position;
     EXPECT_EQ(month.branch, c.branch) << c.yearStem << " " << c.age << " " << c.position;
   }

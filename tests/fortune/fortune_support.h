@@ -11,8 +11,8 @@ namespace qm::fortune::fixture {
 
 // SIXTY.DAT as the program folder holds it: entry n is stem n counted round by ten and branch
 // n counted round by twelve (1 甲子 .. 60 癸亥).
-inline std::array<CyclePair, 61> SixtyCycle() {
-  std::array<CyclePair, 61> table{};
+inline std::array<Pillar, 61> SixtyCycle() {
+  std::array<Pillar, 61> table{};
   for (int n = 1; n <= 60; ++n) table[n] = {Cycle(n, 10), Cycle(n, 12)};
   return table;
 }

@@ -74,7 +74,7 @@ TEST(LuckDirectionOf, YangYearMenAndYinYearWomenRunForwardInEitherCase) {
 // One birth counted by hand: the two 節, the two distances, the direction and the start.
 struct StartCase {
   const char* what;
-  BirthMoment birth;
+  Moment birth;
   int yearStem;
   const char* sex;
   JieRef previous, next;
@@ -137,7 +137,7 @@ TEST_F(LuckStartRule, BirthsCountedByHand) {
 TEST_F(LuckStartRule, SpecialStartWithinOnePointSixSixSixSixDaysOfEitherJie) {
   struct Case {
     const char* what;
-    BirthMoment birth;
+    Moment birth;
     const char* sex;
     const char* flag;
     bool atTen;

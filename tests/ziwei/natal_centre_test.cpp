@@ -13,7 +13,7 @@ namespace qm::ziwei::test {
 namespace {
 
 // 1984-05-12 08:30: 甲子 己巳 丙午 壬辰, life palace 壬申.
-constexpr natal::BirthMoment kWorkedMoment{73, 5, 12, 8, 30};
+constexpr qm::Moment kWorkedMoment{73, 5, 12, 8, 30};
 
 struct Placed {
   double x, y;
@@ -23,7 +23,7 @@ struct Placed {
 using PlacedTexts = std::vector<Placed>;
 
 PlacedTexts CentreOf(const Pillars& pillars, std::string_view sex,
-                     const natal::BirthMoment& moment = kWorkedMoment) {
+                     const qm::Moment& moment = kWorkedMoment) {
   ui::Canvas canvas;
   canvas.SetScale(0, 0, 83, 33.5);
   DrawNatalCentre(canvas, pillars, moment, sex);
