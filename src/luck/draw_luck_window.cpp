@@ -37,8 +37,7 @@ natal::ChartLayout LuckLayout() {
 
 natal::ChartInputs NatalInputsOf(const LuckWindowInputs& in) {
   natal::ChartInputs chart = natal::NatalInputs(in.natal);
-  chart.year = in.birth.year, chart.month = in.birth.month, chart.day = in.birth.day;
-  chart.hour = in.birth.hour, chart.minute = in.birth.minute;
+  chart.moment = in.birth;
   chart.sex = in.sex;
   chart.special = in.special;
   return chart;

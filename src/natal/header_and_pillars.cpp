@@ -10,8 +10,9 @@ namespace {
 std::string Cut(int value, std::size_t n) { return std::string(LastChars(std::to_string(value), n)); }
 
 std::string SolarLine(const ChartInputs& in) {
-  return "陽曆" + Cut(in.year, 3) + "/" + Cut(in.month, 2) + "/" + Cut(in.day, 2) + " " +
-         Cut(in.hour, 2) + ":" + Cut(in.minute, 2) + "生";
+  const Moment& m = in.moment;
+  return "陽曆" + Cut(m.year, 3) + "/" + Cut(m.month, 2) + "/" + Cut(m.day, 2) + " " +
+         Cut(m.hour, 2) + ":" + Cut(m.minute, 2) + "生";
 }
 
 std::string LunarLine(const LunarDate& lunar) {

@@ -144,8 +144,7 @@ std::string JieDistanceLine(const LuckStart& luck) {
 
 void ComputeLuckStart(Chart& chart) {
   const ChartInputs& in = chart.in;
-  chart.luckStart = FindLuckStart({in.year, in.month, in.day, in.hour, in.minute}, chart.Year().stem,
-                                  in.sex, in.special);
+  chart.luckStart = FindLuckStart(in.moment, chart.Year().stem, in.sex, in.special);
   const LuckStart& luck = chart.luckStart;
   const ChartLayout::Luck& at = chart.layout.luck;
   PrintAt(chart, at.startLine, StartLine(luck));
