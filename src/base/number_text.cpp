@@ -119,6 +119,10 @@ std::string JoinNumber(double value) {
 
 std::string ItemNumber(double value) { return RecordNumber(value) + " "; }
 
+std::string LastDigits(int value, std::size_t n) {
+  return std::string(LastChars(std::to_string(value), n));
+}
+
 std::string FormatNumber(double value, std::string_view pattern) {
   std::size_t lead = pattern.find_first_not_of(' ');
   if (lead == std::string_view::npos) throw std::invalid_argument("empty number pattern");

@@ -18,6 +18,10 @@ std::string JoinNumber(double value);
 // A number printed as an item of its own: the record form with one blank after it: " 6 ".
 std::string ItemNumber(double value);
 
+// The last n characters of a whole number's plain decimal text, no blank before it: a year
+// 2005 cut to 2 is "05", a month 5 stays "5".
+std::string LastDigits(int value, std::size_t n);
+
 // The pattern conversion for "0", "0.0", "0.00", "#0", "#0.0", "#0.00", "##0.0", "#00",
 // "####00.0", "   #0.0" (leading blanks written unchanged): as many decimals as the pattern has
 // after its point, at least as many whole digits as it has "0" before it (5 by "#00" is "05"),

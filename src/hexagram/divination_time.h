@@ -1,13 +1,13 @@
 #pragma once
-// The moment of a divination: the Gregorian date as a RocYear, the hour 0..23 and the minute.
+// The moment of a divination: the Gregorian date as a RocYear, the hour 0..23 and the minute,
+// as the calendar takes any moment.
 #include <string_view>
+
+#include "calendar/pillars.h"
 
 namespace qm::hexagram {
 
-struct DivinationTime {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0;
-  bool operator==(const DivinationTime&) const = default;
-};
+using DivinationTime = Moment;
 
 // The time of the system clock, seconds dropped: the date text "2005/5/11" and the time text
 // "下午 03:04:05" (上午 12 is hour 0, 下午 1..11 are 13..23, 下午 12 is 12) give 94/5/11 15:04.

@@ -11,12 +11,6 @@ namespace {
 // where a print lands that follows a finished line without a new position.
 constexpr double kTextLineRows = 0.86;
 
-// The last two characters of a number's plain text: 5 -> "5", 2005 -> "05".
-std::string LastTwoDigits(int n) {
-  const std::string text = std::to_string(n);
-  return text.size() > 2 ? text.substr(text.size() - 2) : text;
-}
-
 // The last two characters of a number's text with one leading blank: 4 -> " 4", 15 -> "15".
 std::string LastTwoOfSigned(int n) {
   const std::string text = RecordNumber(n);
@@ -57,9 +51,9 @@ void PrintFrame(ui::Canvas& canvas) {
 void PrintDateHeader(ui::Canvas& canvas, const HexagramChart& chart) {
   if (chart.in.inputMode == kStemsAndBranches) return;
   const DivinationTime& t = chart.in.time;
-  canvas.PrintAt(1, 2, "陽曆" + ItemNumber(t.year) + "/" + LastTwoDigits(t.month) + "/" +
-                           LastTwoDigits(t.day) + " " + LastTwoDigits(t.hour) + ":" +
-                           LastTwoDigits(t.minute) + " 占");
+  canvas.PrintAt(1, 2, "陽曆" + ItemNumber(t.year) + "/" + LastDigits(t.month, 2) + "/" +
+                           LastDigits(t.day, 2) + " " + LastDigits(t.hour, 2) + ":" +
+                           LastDigits(t.minute, 2) + " 占");
   if (!chart.lunar) return;
   const LunarDate& lunar = *chart.lunar;
   canvas.PrintAt(1, 3, "陰曆" + RecordNumber(lunar.year) + "/" +

@@ -14,7 +14,7 @@ constexpr std::size_t kLuck = 4, kYear = 5, kMonth = 6;
 
 // The natal steps' places in the luck window: the pillars on rows 5 and 6 under the ten gods
 // of rows 2.3 and 3.3, one row of hidden stems, the stages on rows 12 and 13, the luck pillars
-// on rows 22 to 24; no stage states, no season label.
+// on rows 22 to 24, the element states at x 17; no stage states, no season label.
 natal::ChartLayout LuckLayout() {
   natal::ChartLayout at;
   at.scale = {0, 0, 87, 26.5};
@@ -30,6 +30,7 @@ natal::ChartLayout LuckLayout() {
   at.rows.stageState = std::nullopt;
   at.rows.stageWord = 12;
   at.seasonLabel = std::nullopt;
+  at.elementStateX = 17;
   at.balance.purePolarity = {16, 15};
   at.luck.rows = {22, 23, 24};
   return at;
@@ -37,8 +38,7 @@ natal::ChartLayout LuckLayout() {
 
 natal::ChartInputs NatalInputsOf(const LuckWindowInputs& in) {
   natal::ChartInputs chart = natal::NatalInputs(in.natal);
-  chart.year = in.birth.year, chart.month = in.birth.month, chart.day = in.birth.day;
-  chart.hour = in.birth.hour, chart.minute = in.birth.minute;
+  chart.moment = in.birth;
   chart.sex = in.sex;
   chart.special = in.special;
   return chart;
@@ -78,7 +78,7 @@ void DrawLuckChart(ui::Window& window, natal::Chart& chart, const LuckChartPilla
   CountStems(chart);
   WeighChartStems(chart);
   PrintStemTableFrame(chart.canvas);
-  PrintElementStates(chart.canvas, chart.Month().branch);
+  ComputeElementStates(chart);
   ComputeStemListTenGods(chart);
   PrintPurePolarity(chart);
   ComputeOwnSeatStages(chart.canvas, chart.stageBranchTable, seven.Stems(), seven.Branches());

@@ -22,12 +22,6 @@ int StageOf(const natal::StageTable& stages, int stem, int branch) {
 
 }  // namespace
 
-void PrintElementStates(ui::Canvas& canvas, int monthBranch) {
-  const auto& elements = natal::kSeasonStateTable[static_cast<std::size_t>(natal::StateSeason(monthBranch))];
-  for (std::size_t state = 1; state <= 5; ++state)
-    canvas.PrintAt(17, 3 + 2 * elements[state], kSeasonStateNames[state]);
-}
-
 // 甲 on 寅 sits in 臨官: 臨 over 官 beside the column's ten god.
 void ComputeOwnSeatStages(ui::Canvas& canvas, const natal::StageTable& stages,
                           const std::array<int, 7>& stems, const std::array<int, 7>& branches) {

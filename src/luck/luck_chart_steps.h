@@ -1,8 +1,7 @@
 #pragma once
 // The steps of the seven-column chart that only the luck window has, each placing what the
-// shared rules give: the seasonal states of the elements beside the stem table, the own-seat
-// stage of each column beside its ten god, the day-master lines, and the stage letters of the
-// ten stems at the branches of 運, 歲 and 流月.
+// shared rules give: the own-seat stage of each column beside its ten god, the day-master
+// lines, and the stage letters of the ten stems at the branches of 運, 歲 and 流月.
 #include <array>
 #include <cstddef>
 
@@ -14,10 +13,6 @@ namespace qm::luck {
 
 // The x of column k (0 年 .. 6 流月): 77, 70, 63, 56, 49, 42, 35.
 constexpr double ColumnX(std::size_t k) { return 77 - 7 * static_cast<double>(k); }
-
-// The state of each element in the season of the month branch at x = 17, on row 5 for 木, 7
-// for 火 ... 13 for 水: in a 寅 month 木 旺, 火 相, 水 休, 金 囚, 土 死.
-void PrintElementStates(ui::Canvas& canvas, int monthBranch);
 
 // Each column but the day's: the stage of its own stem at its own branch, with 臨官 for the
 // fourth, beside its ten god at (x + 2, 2.3) and (x + 2, 3.3). A column without a pillar has none.

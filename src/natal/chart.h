@@ -13,6 +13,7 @@
 
 #include "base/pillar.h"
 #include "calendar/calendar.h"
+#include "calendar/pillars.h"
 #include "natal/chart_layout.h"
 #include "natal/chart_rules.h"
 #include "natal/luck_pillars.h"
@@ -42,7 +43,7 @@ std::vector<ChartColumn> NatalColumns(const Pillars& pillars,
 struct ChartInputs {
   std::vector<ChartColumn> columns;
   Pillar lifePalace;
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0;  // the working date (RocYear ...)
+  Moment moment;  // the working moment
   // False for pillars entered without a birth date: the luck record's date fields stay empty.
   bool hasBirthDate = true;
   std::optional<LunarDate> lunar;  // none before the tables begin

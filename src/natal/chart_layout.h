@@ -35,6 +35,8 @@ struct ChartLayout {
 
   // The strength table with its element lines, its top left corner moved by this much.
   PrintPlace strengthTableShift{0, 0};
+  // The x of the seasonal state on each element line, before that shift.
+  double elementStateX = 34;
 
   // The pillar scores and the nayin marks stand this far right of their column.
   double besideColumn = 2;

@@ -36,7 +36,7 @@ void Form2::Draw() {
   std::optional<LunarDate> lunar = SolarToLunar(Y初, M初, D初);
   ChartInputs inputs = NatalInputs(PillarsOfMoment(Y初, M初, D初, H初, I初));
   inputs.lunar = lunar;
-  inputs.year = Y初, inputs.month = M初, inputs.day = D初, inputs.hour = H初, inputs.minute = I初;
+  inputs.moment = {Y初, M初, D初, H初, I初};
   inputs.sex = 性別;
   inputs.special = 特運;
   Chart chart(canvas, std::move(inputs));

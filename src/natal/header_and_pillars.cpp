@@ -1,22 +1,21 @@
 // The header of a natal chart, its pillars and the seasonal state of each pillar stem.
 #include <string>
 
+#include "base/number_text.h"
 #include "natal/chart_steps.h"
 
 namespace qm::natal {
 namespace {
 
-// A number in plain decimal form, cut to its last n characters.
-std::string Cut(int value, std::size_t n) { return std::string(LastChars(std::to_string(value), n)); }
-
 std::string SolarLine(const ChartInputs& in) {
-  return "陽曆" + Cut(in.year, 3) + "/" + Cut(in.month, 2) + "/" + Cut(in.day, 2) + " " +
-         Cut(in.hour, 2) + ":" + Cut(in.minute, 2) + "生";
+  const Moment& m = in.moment;
+  return "陽曆" + LastDigits(m.year, 3) + "/" + LastDigits(m.month, 2) + "/" +
+         LastDigits(m.day, 2) + " " + LastDigits(m.hour, 2) + ":" + LastDigits(m.minute, 2) + "生";
 }
 
 std::string LunarLine(const LunarDate& lunar) {
-  return "陰曆" + Cut(lunar.year, 3) + "/" + Cut(static_cast<int>(lunar.month), 2) +
-         (lunar.leapFlag == "1" ? "(閏)" : "") + "/" + Cut(lunar.day, 2) + "生";
+  return "陰曆" + LastDigits(lunar.year, 3) + "/" + LastDigits(static_cast<int>(lunar.month), 2) +
+         (lunar.leapFlag == "1" ? "(閏)" : "") + "/" + LastDigits(lunar.day, 2) + "生";
 }
 
 void PrintAt(Chart& chart, const PrintPlace& at, std::string_view text) {

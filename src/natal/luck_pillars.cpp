@@ -48,7 +48,7 @@ void WriteLuckRecord(Chart& chart) {
   if (!chart.luckPillars) return;
   const ChartInputs& in = chart.in;
   std::optional<SolarDate> birth;
-  if (in.hasBirthDate) birth = SolarDate{in.year, in.month, in.day};
+  if (in.hasBirthDate) birth = SolarDate{in.moment.year, in.moment.month, in.moment.day};
   WriteBigFor({birth, chart.Day().stem, chart.luckStart.age, chart.Month(), *chart.luckPillars});
 }
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <tuple>
 
 #include "base/number_text.h"
 #include "base/pillar.h"
@@ -25,7 +24,8 @@ constexpr long kMinutesPerDayOfAge = kMinutesPerYearOfAge / 360;
 constexpr long kSpecialLuckMinutes = 16666 * kMinutesPerDay / 10000;
 
 struct JieMoment {
-  int day = 0, hour = 0, minute = 0;
+  int day = 0;
+  JieTime time;
 };
 
 struct JieTables {
@@ -33,8 +33,7 @@ struct JieTables {
   std::array<JieTime, 120 * 12> times = ReadJieTimeTable();
 
   JieMoment At(const JieRef& jie) const {
-    JieTime time = JieTimeAt(times, jie.year, jie.month);
-    return {days.At(jie.year, jie.month), time.hour, time.minute};
+    return {days.At(jie.year, jie.month), JieTimeAt(times, jie.year, jie.month)};
   }
 };
 
@@ -43,7 +42,7 @@ void PlaceBirthBetweenJie(const Moment& in, LuckStart& luck) {
   JieTables tables;
   std::array<int, 13> lengths = MonthLengths(in.year);
   JieMoment own = tables.At({in.month, in.year});
-  bool beforeOwn = std::tie(own.day, own.hour, own.minute) > std::tie(in.day, in.hour, in.minute);
+  bool beforeOwn = IsBeforeJie(in, own.day, own.time);
   long daysBack = 0, daysAhead = 0;
   JieMoment previous, next;
   if (beforeOwn) {
@@ -61,10 +60,10 @@ void PlaceBirthBetweenJie(const Moment& in, LuckStart& luck) {
     daysBack = in.day - previous.day;
     daysAhead = lengths[in.month] - in.day + next.day;
   }
-  luck.minutesSincePreviousJie =
-      daysBack * kMinutesPerDay + (in.hour - previous.hour) * 60L + (in.minute - previous.minute);
-  luck.minutesToNextJie =
-      daysAhead * kMinutesPerDay + (next.hour - in.hour) * 60L + (next.minute - in.minute);
+  luck.minutesSincePreviousJie = daysBack * kMinutesPerDay + (in.hour - previous.time.hour) * 60L +
+                                 (in.minute - previous.time.minute);
+  luck.minutesToNextJie = daysAhead * kMinutesPerDay + (next.time.hour - in.hour) * 60L +
+                          (next.time.minute - in.minute);
 }
 
 // Years, months of 30 days and days of the start age; the days are rounded, so a rest of 29.5
@@ -144,8 +143,7 @@ std::string JieDistanceLine(const LuckStart& luck) {
 
 void ComputeLuckStart(Chart& chart) {
   const ChartInputs& in = chart.in;
-  chart.luckStart = FindLuckStart({in.year, in.month, in.day, in.hour, in.minute}, chart.Year().stem,
-                                  in.sex, in.special);
+  chart.luckStart = FindLuckStart(in.moment, chart.Year().stem, in.sex, in.special);
   const LuckStart& luck = chart.luckStart;
   const ChartLayout::Luck& at = chart.layout.luck;
   PrintAt(chart, at.startLine, StartLine(luck));

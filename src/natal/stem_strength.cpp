@@ -132,7 +132,8 @@ void ComputeStemShareList(Chart& chart) {
 void ComputeElementStates(Chart& chart) {
   int season = StateSeason(chart.Month().branch);
   for (int state = 1; state <= 5; ++state)
-    PrintInTable(chart, 34, ElementLine(kSeasonStateTable[season][state]), kSeasonStateNames[state]);
+    PrintInTable(chart, chart.layout.elementStateX, ElementLine(kSeasonStateTable[season][state]),
+                 kSeasonStateNames[state]);
 }
 
 void ComputeStemListTenGods(Chart& chart) {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "base/names.h"
-#include "natal/chart_rules.h"
+#include "base/number_text.h"
 
 namespace qm::ziwei {
 namespace {
@@ -12,10 +12,6 @@ namespace {
 template <class Draw>
 void Along(int firstTenths, int lastTenths, int stepTenths, Draw draw) {
   for (int t = firstTenths; t <= lastTenths; t += stepTenths) draw(t / 10.0);
-}
-
-std::string LastTwo(int value) {
-  return std::string(LastChars(std::to_string(value), 2));
 }
 
 }  // namespace
@@ -51,10 +47,10 @@ void DrawZiWeiGrid(ZiWeiChart& chart) {
 
 void PrintChartHeader(ZiWeiChart& chart) {
   const ZiWeiInputs& in = chart.in;
-  std::string line = "(陽" + LastTwo(in.year) + "/" + LastTwo(in.month) + "/" + LastTwo(in.day) +
-                     " 陰" + LastTwo(in.lunar.year) + "/" +
+  std::string line = "(陽" + LastDigits(in.year, 2) + "/" + LastDigits(in.month, 2) + "/" +
+                     LastDigits(in.day, 2) + " 陰" + LastDigits(in.lunar.year, 2) + "/" +
                      std::to_string(static_cast<int>(in.lunar.month)) + "/" +
-                     LastTwo(in.lunar.day) + " " +
+                     LastDigits(in.lunar.day, 2) + " " +
                      std::string(kBranchNames[in.pillars.HourBranch]) + "時)";
   if (in.lunar.leapFlag == "1") line += " 閏月";
   chart.canvas.PrintAt(4.5, 2, line);

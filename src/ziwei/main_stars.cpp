@@ -6,6 +6,7 @@
 #include "base/names.h"
 #include "base/number_text.h"
 #include "natal/chart_rules.h"
+#include "natal/luck_start.h"
 #include "ziwei/star_slots.h"
 
 namespace qm::ziwei {
@@ -27,22 +28,18 @@ constexpr std::array<GroupStar, 6> kZiWeiGroup = {
 constexpr std::array<GroupStar, 8> kTianFuGroup = {
     {{7, 0}, {8, 1}, {9, 2}, {10, 3}, {11, 4}, {12, 5}, {13, 6}, {14, 10}}};
 
-// 陽男陰女順行，陰男陽女逆行: the decades of a yang year's man run on from the life palace.
-bool DecadesRunForward(int yearStem, const std::string& sex) {
-  const bool yang = yearStem % 2 == 1;
-  if (sex == "M" || sex == "m") return yang;
-  if (sex == "F" || sex == "f") return !yang;
-  return false;
-}
-
 // An age as the decade line shows it: three places, a blank before numbers under 100.
 std::string AgeText(int age) { return std::string(LastChars(RecordNumber(age), 3)); }
 
 }  // namespace
 
 // The first decade starts at the bureau's number in the life palace (水二局: 2-11, 12-21, ...).
+// 陽男陰女順行，陰男陽女逆行: the decades run as the luck does, on from the life palace where it
+// runs forward (a yang year's man, a yin year's woman), back otherwise.
 void DrawDecadeRanges(ZiWeiChart& chart) {
-  const int step = DecadesRunForward(chart.in.pillars.YearStem, chart.in.sex) ? 1 : -1;
+  const bool forward = natal::LuckDirectionOf(chart.in.pillars.YearStem, chart.in.sex) ==
+                       natal::LuckDirection::Forward;
+  const int step = forward ? 1 : -1;
   for (int i = 1; i <= 12; ++i) {
     const int cell = NextBranch(chart.lifePalace, step * (i - 1));
     const int from = chart.bureau + 10 * (i - 1);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/names.h"
+#include "base/sex_code.h"
 #include "ziwei/palaces.h"
 #include "ziwei/star_slots.h"
 
@@ -26,8 +27,7 @@ constexpr std::array<std::string_view, 13> kStageWords = {
 
 // 陽男陰女順行: a man of a yang year, or a woman of a yin year, counts the stages on.
 bool StagesRunForward(int yearStem, const std::string& sex) {
-  const bool male = sex == "M" || sex == "m";
-  return male == (yearStem % 2 == 1);
+  return (SexOf(sex) == Sex::Male) == (yearStem % 2 == 1);
 }
 
 }  // namespace

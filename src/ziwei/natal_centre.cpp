@@ -51,8 +51,7 @@ void DrawNatalCentre(ui::Canvas& canvas, const Pillars& pillars, const Moment& m
   natal::ChartInputs in;
   in.columns = natal::NatalColumns(pillars, kCentreColumnXs);
   in.lifePalace = pillars.LifePalace();
-  in.year = moment.year, in.month = moment.month, in.day = moment.day;
-  in.hour = moment.hour, in.minute = moment.minute;
+  in.moment = moment;
   in.sex = std::string(sex);
   // No special-luck flag: the start age always comes from the distance to the 節.
   natal::Chart chart(canvas, std::move(in), CentreLayout());

@@ -46,6 +46,16 @@ TEST(ItemNumber, HasABlankForTheSignAndOneAfter) {
   for (const NumberCase& c : cases) EXPECT_EQ(ItemNumber(c.number), c.text) << c.number;
 }
 
+TEST(LastDigits, KeepsTheLastCharactersOfThePlainText) {
+  struct Case {
+    int number;
+    std::size_t n;
+    const char* text;
+  };
+  const Case cases[] = {{2005, 2, "05"}, {5, 2, "5"}, {73, 3, "73"}, {120, 2, "20"}, {-5, 2, "-5"}};
+  for (const Case& c : cases) EXPECT_EQ(LastDigits(c.number, c.n), c.text) << c.number;
+}
+
 struct PatternCase {
   double number;
   const char* pattern;

@@ -16,7 +16,7 @@ using Texts = std::vector<std::string>;
 // 1984-05-12 08:30: 甲子 year, 己巳 month, 丙午 day, 壬辰 hour.
 ChartInputs Birth1984() {
   ChartInputs in = PillarsWithPalace({{{1, 1}, {6, 6}, {3, 7}, {9, 5}}});
-  in.year = 73, in.month = 5, in.day = 12, in.hour = 8, in.minute = 30;
+  in.moment = {73, 5, 12, 8, 30};
   in.lunar = LunarDate{73, 4, 12, "0"};
   return in;
 }
@@ -47,7 +47,7 @@ TEST_F(Steps, HeaderClearsSetsTheScaleAndPrintsSexAndBothDates) {
 
 TEST_F(Steps, HeaderWritesNumbersWithoutLeadingZerosAndMarksALeapMonth) {
   ChartInputs in = Birth1984();
-  in.year = 100, in.month = 1, in.day = 3, in.hour = 0, in.minute = 5;
+  in.moment = {100, 1, 3, 0, 5};
   in.lunar = LunarDate{99, 10.5, 3, "1"};
   in.sex = "F";
   PrintBirthHeader(Make(std::move(in)));

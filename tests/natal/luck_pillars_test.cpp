@@ -14,9 +14,7 @@ struct LuckPillarCase : ::testing::Test {
   // A chart of 12 May, RocYear 73, day stem 戊, month pillar 己巳.
   Chart& Luck(LuckDirection direction, double startAge) {
     ChartInputs in = InputsOf({{{1, 1}, {6, 6}, {5, 5}, {1, 1}}});
-    in.year = 73;
-    in.month = 5;
-    in.day = 12;
+    in.moment = {73, 5, 12, 0, 0};
     chart.emplace(canvas, in);
     chart->luckStart.direction = direction;
     chart->luckStart.age = startAge;

@@ -30,11 +30,7 @@ struct LuckCase : ::testing::Test {
   Chart& Birth(int month, int day, int hour, int minute, std::string sex, int monthStem,
                int monthBranch, std::string special = "N") {
     ChartInputs in = InputsOf({{{1, 1}, {monthStem, monthBranch}, {5, 5}, {1, 1}}});
-    in.year = 73;
-    in.month = month;
-    in.day = day;
-    in.hour = hour;
-    in.minute = minute;
+    in.moment = {73, month, day, hour, minute};
     in.sex = std::move(sex);
     in.special = std::move(special);
     chart.emplace(canvas, in);
@@ -184,14 +180,10 @@ TEST_F(LuckCase, ExchangeLineYearsAroundTheSpringOpening) {
 
 TEST_F(LuckCase, JieOutsideTheTablesFails) {
   ChartInputs in = InputsOf({{{1, 1}, {3, 3}, {5, 5}, {1, 1}}});
-  in.year = 1;
-  in.month = 1;
-  in.day = 3;  // before 小寒 of RocYear 1: the 大雪 before has no row
+  in.moment = {1, 1, 3, 0, 0};  // before 小寒 of RocYear 1: the 大雪 before has no row
   Chart first(canvas, in);
   EXPECT_THROW(ComputeLuckStart(first), Failure);
-  in.year = 120;
-  in.month = 12;
-  in.day = 10;  // after 大雪 of RocYear 120: the 小寒 after has no row
+  in.moment = {120, 12, 10, 0, 0};  // after 大雪 of RocYear 120: the 小寒 after has no row
   Chart last(canvas, in);
   EXPECT_THROW(ComputeLuckStart(last), Failure);
 }
