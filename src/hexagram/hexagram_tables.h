@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "base/names.h"
+#include "stars/star_rule.h"
+#include "stars/star_tables.h"
 
 namespace qm::hexagram {
 
@@ -83,12 +85,8 @@ inline constexpr std::array<std::string_view, 31> kNayinNames = {
     "沙中金", "山下火", "平地木", "壁上土", "金箔金", "覆燈火", "天河水", "大驛土",
     "釵釧金", "桑拓木", "大溪水", "沙中土", "天上火", "石榴木", "大海水"};
 
-// The state of 木 火 土 金 水 (characters 1..5) in each season of the chart's own numbering.
-inline constexpr std::array<std::string_view, 6> kSeasonStateStrings = {
-    "", "旺相死囚休", "休旺相死囚", "囚休旺相死", "死囚休旺相", "相死囚休旺"};
-
-// The element (木 1 .. 水 5) of each palace; a branch's is base's BranchElement, and a month's
-// season row above is its branch's element.
+// The element (木 1 .. 水 5) of each palace; a branch's is base's BranchElement. The seasonal
+// states of the elements are the natal chart's, by the season of the month branch.
 inline constexpr std::array<int, 9> kPalaceElement = {0, 4, 4, 2, 1, 1, 5, 3, 3};
 
 inline constexpr std::array<std::string_view, 6> kSixRelativeNames = {
@@ -134,28 +132,16 @@ inline constexpr std::array<BranchMove, 10> kRetreat = {{
     {1, 12}, {4, 3}, {7, 6}, {10, 9}, {11, 8}, {11, 5}, {11, 2}, {8, 5}, {8, 2}, {5, 2},
 }};
 
-// The day stars by day stem: 羊刃 and the two 貴人.
+// The day stars and the star grid read the natal chart's own star tables wherever the star is
+// the same: 貴人 is its 天乙, 桃花 its 咸池, and 孤辰 to 將星 of the grid are its stars of those
+// names. Two stay here: the natal grid has no 天醫, and this chart's 羊刃 of a 辛 or 癸 day falls
+// on 申 or 亥, where the natal 羊刃 seeks 戌 or 丑.
 inline constexpr std::array<int, 11> k羊刃 = {0, 4, 3, 7, 6, 7, 6, 10, 9, 1, 12};
-inline constexpr std::array<int, 11> k貴人First = {0, 2, 1, 10, 10, 2, 1, 2, 3, 4, 4};
-inline constexpr std::array<int, 11> k貴人Second = {0, 8, 9, 12, 12, 8, 9, 8, 7, 6, 6};
+// 天醫 by the branch of a line: the branch before it.
+inline constexpr std::array<int, 13> k天醫 = {0, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
-// The grid of eight stars by the branch of a line (and 驛馬, 咸池 of the day branch).
-enum GridStar { k天醫, k孤辰, k寡宿, k驛馬, k劫煞, k華蓋, k咸池, k將星 };
-inline constexpr std::array<std::array<int, 8>, 13> kGridStars = {{
-    {},
-    // 天醫 孤辰 寡宿 驛馬 劫煞 華蓋 咸池 將星
-    {12, 3, 11, 3, 6, 5, 10, 1},  // 子: 亥 寅 戌 寅 巳 辰 酉 子
-    {1, 3, 11, 12, 3, 2, 7, 10},  // 丑: 子 寅 戌 亥 寅 丑 午 酉
-    {2, 6, 2, 9, 12, 11, 4, 7},   // 寅: 丑 巳 丑 申 亥 戌 卯 午
-    {3, 6, 2, 6, 9, 8, 1, 4},     // 卯: 寅 巳 丑 巳 申 未 子 卯
-    {4, 6, 2, 3, 6, 5, 10, 1},    // 辰: 卯 巳 丑 寅 巳 辰 酉 子
-    {5, 9, 5, 12, 3, 2, 7, 10},   // 巳: 辰 申 辰 亥 寅 丑 午 酉
-    {6, 9, 5, 9, 12, 11, 4, 7},   // 午: 巳 申 辰 申 亥 戌 卯 午
-    {7, 9, 5, 6, 9, 8, 1, 4},     // 未: 午 申 辰 巳 申 未 子 卯
-    {8, 12, 8, 3, 6, 5, 10, 1},   // 申: 未 亥 未 寅 巳 辰 酉 子
-    {9, 12, 8, 12, 3, 2, 7, 10},  // 酉: 申 亥 未 亥 寅 丑 午 酉
-    {10, 12, 8, 9, 12, 11, 4, 7}, // 戌: 酉 亥 未 申 亥 戌 卯 午
-    {11, 3, 11, 6, 9, 8, 1, 4},   // 亥: 戌 寅 戌 巳 申 未 子 卯
-}};
+// The columns of the grid after 天醫, in the order they print.
+inline constexpr std::array<stars::Star, 7> kGridStars = {
+    stars::k孤辰, stars::k寡宿, stars::k驛馬, stars::k劫煞, stars::k華蓋, stars::k咸池, stars::k將星};
 
 }  // namespace qm::hexagram

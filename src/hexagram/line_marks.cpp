@@ -6,7 +6,7 @@
 #include "base/number_text.h"
 #include "hexagram/hexagram_chart.h"
 #include "hexagram/hexagram_tables.h"
-#include "base/utf8.h"
+#include "natal/chart_rules.h"
 
 namespace qm::hexagram {
 namespace {
@@ -75,8 +75,9 @@ void PrintVoidMarks(ui::Canvas& canvas, const HexagramChart& chart) {
 void PrintSeasonalStates(ui::Canvas& canvas, const HexagramChart& chart) {
   const int month = chart.pillars.MonthBranch;
   if (month < 1 || month > 12) return;
-  const std::string_view states = kSeasonStateStrings[BranchElement(month)];
-  for (int e = 1; e <= 5; ++e) canvas.PrintAt(35, 3 + e, CharOf(states, e - 1));
+  const int season = natal::StateSeason(month);
+  for (int e = 1; e <= 5; ++e)
+    canvas.PrintAt(35, 3 + e, kSeasonStateNames[natal::SeasonStateOf(e, season)]);
 }
 
 void PrintMonthBreak(ui::Canvas& canvas, const HexagramChart& chart) {

@@ -5,6 +5,14 @@
 
 namespace qm::stars {
 
+int SoughtBranch(const Star& star, Mark key, int entry) {
+  const Pillar keyPillar{key.stem, key.branch};
+  for (const Row& row : star.rows) {
+    if (Matches(row[0], keyPillar) && entry-- == 0) return row[1].branch;
+  }
+  return 0;
+}
+
 bool CheckHolds(const Check& check, std::span<const Row> rows, std::span<const Pillar> pillars) {
   return std::any_of(rows.begin(), rows.end(), [&](const Row& row) {
     for (int i = 0; i < check.count; ++i) {

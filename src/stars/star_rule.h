@@ -58,6 +58,12 @@ struct Check {
   std::array<int, 3> pillars{};
 };
 
+// The branch that a star's table seeks for one key, a stem {stem, 0} or a branch {0, branch}:
+// entry `entry` (0 the first) of the key's row, read from the table itself so that a window
+// showing the star outside the grid finds the same branch. A key without that row, and a row
+// that seeks a stem, give 0. 天乙 of a 辛 day seeks 寅, then 午.
+int SoughtBranch(const Star& star, Mark key, int entry = 0);
+
 // Whether some row of the table matches every pillar that the check names.
 bool CheckHolds(const Check& check, std::span<const Row> rows, std::span<const Pillar> pillars);
 

@@ -2,6 +2,7 @@
 // the compute button and the record, the coin draw, printing, the exit and the refusals.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -284,6 +285,34 @@ TEST_F(Form8Test, TypedPillarsDrawWithoutTheCalendar) {
   // Compute in this mode writes nothing.
   Click("Command1");
   EXPECT_FALSE(Exists("NOW"));
+}
+
+TEST_F(Form8Test, DayStarsAndTheStarGridOfTheLines) {
+  Click("Option4");
+  SetLines({"─ 少陽", "─ 少陽", "─ 少陽", "─ 少陽", "─ 少陽", "─ 少陽"});
+  Click("Command1");  // 乾為天: line 1 on 子, line 4 on 午
+  const std::array<double, 8> starX = {8.8, 11.5, 14.1, 16.8, 19.3, 21.9, 24.4, 26.8};
+  const Texts line1 = {"亥", "寅", "戌", "寅", "巳", "辰", "酉", "子"};
+  const Texts line4 = {"巳", "申", "辰", "申", "亥", "戌", "卯", "午"};
+  for (std::size_t star = 0; star < starX.size(); ++star) {
+    EXPECT_EQ(At(starX[star], 12), Texts{line1[star]}) << star;
+    EXPECT_EQ(At(starX[star], 9), Texts{line4[star]}) << star;
+  }
+  struct Case {
+    const char *stem, *branch;
+    Texts stars;  // 羊刃 驛馬 桃花 and the two 貴人
+  };
+  for (const Case& c : {Case{"甲", "子", {"卯", "寅", "酉", "丑", "未"}},
+                        Case{"辛", "巳", {"申", "亥", "午", "寅", "午"}},
+                        Case{"癸", "丑", {"亥", "亥", "午", "卯", "巳"}},
+                        Case{"丙", "午", {"午", "申", "卯", "酉", "亥"}}}) {
+    Set("古日干", c.stem);
+    Set("古日支", c.branch);
+    Click("Command4");
+    const Texts shown = {At(62, 6).at(0), At(65.5, 6).at(0), At(68.8, 6).at(0),
+                         At(72.2, 6).at(0), At(72.2, 7).at(0)};
+    EXPECT_EQ(shown, c.stars) << c.stem << c.branch;
+  }
 }
 
 TEST_F(Form8Test, MissingPillarValuesMarkNothingAndTheMissingDayStemIsSaidOnce) {

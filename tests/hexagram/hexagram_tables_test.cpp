@@ -6,6 +6,7 @@
 
 #include "hexagram/hexagram_rules.h"
 #include "hexagram/hexagram_tables.h"
+#include "natal/chart_rules.h"
 
 namespace qm::hexagram {
 namespace {
@@ -75,12 +76,26 @@ TEST(HexagramTables, NayinNamesOfTheSixtyPairs) {
     EXPECT_EQ(NayinName(c.stem, c.branch), c.name) << c.stem << " " << c.branch;
 }
 
+// The states of 木 火 土 金 水 in the month of a branch, read from the natal chart's table the
+// chart prints them by.
+std::string SeasonStates(int monthBranch) {
+  std::string states;
+  for (int e = 1; e <= 5; ++e)
+    states += kSeasonStateNames[natal::SeasonStateOf(e, natal::StateSeason(monthBranch))];
+  return states;
+}
+
 TEST(HexagramTables, SeasonStatesOfTheElements) {
-  EXPECT_EQ(kSeasonStateStrings[3].substr(6, 3), "旺");  // 土 in an earth month
-  EXPECT_EQ(kSeasonStateStrings[5].substr(0, 3), "相");  // 木 in winter
-  // A month's season row is its branch's element: 辰 (5) is an earth month.
-  EXPECT_EQ(kSeasonStateStrings[kBranchElement[5]], "囚休旺相死");
-  EXPECT_EQ(kSeasonStateStrings[kBranchElement[3]], "旺相死囚休");
+  EXPECT_EQ(SeasonStates(5).substr(6, 3), "旺");  // 土 in an earth month
+  EXPECT_EQ(SeasonStates(1).substr(0, 3), "相");  // 木 in winter
+  struct Case {
+    int monthBranch;
+    std::string_view states;
+  };
+  for (const Case& c : {Case{3, "旺相死囚休"}, Case{4, "旺相死囚休"}, Case{6, "休旺相死囚"},
+                        Case{5, "囚休旺相死"}, Case{2, "囚休旺相死"}, Case{11, "囚休旺相死"},
+                        Case{9, "死囚休旺相"}, Case{12, "相死囚休旺"}, Case{1, "相死囚休旺"}})
+    EXPECT_EQ(SeasonStates(c.monthBranch), c.states) << kBranchNames[c.monthBranch];
 }
 
 }  // namespace
