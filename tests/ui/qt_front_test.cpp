@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QWidget>
 #include <memory>
@@ -96,6 +97,39 @@ TEST(QtFront, ANarrowListShowsTheBeginningOfItsText) {
   emit combo->activated(3);
   EXPECT_EQ(combo->currentText().toStdString(), "Ｘ 老陰 老陰 老陰");
   EXPECT_EQ(combo->lineEdit()->cursorPosition(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// What the user types into a list is the text the program reads: a typed year 11 stays 11, even
+// where the list holds items beginning with it ("110 (2021)"), as the hexagram window's year
+// list does. Completing it to an item would draw the chart of another year without a word.
+TEST(QtFront, ATypedTextIsNotCompletedToAnItem) {
+  EnsureQtApplication();
+  ui::qt::QtPlatform platform;
+  ui::Program program(platform);
+  CountingWindow window(program, "Typed");
+  ui::Control& list = window.Add(ui::MakeControl("曆年", ui::ControlKind::ComboBox, "民國/西元",
+                                                 {0, 0, 1335, 315}, {"細明體", 9.75}, ui::kWhite));
+  list.items = {"73 (1984)", "90 (2001)", "100 (2011)", "110 (2021)"};
+  ui::qt::WindowWidget widget(window);
+  widget.SyncFromModel();
+  auto* combo = widget.findChild<QComboBox*>();
+  ASSERT_NE(combo, nullptr);
+  widget.show();
+  widget.activateWindow();
+  QLineEdit* edit = combo->lineEdit();
+  edit->setFocus();
+  QApplication::processEvents();
+  edit->selectAll();
+  for (QChar digit : {QChar('1'), QChar('1')}) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QString(digit));
+    QApplication::sendEvent(edit, &press);
+  }
+  EXPECT_EQ(edit->text().toStdString(), "11");
+  EXPECT_EQ(list.text, "11");
 }
 
 }  // namespace

@@ -75,6 +75,9 @@ QWidget* WindowWidget::MakeControl(const Control& control) {
       auto* combo = new QComboBox(this);
       combo->setEditable(true);
       combo->setInsertPolicy(QComboBox::NoInsert);
+      // What is typed is what the program reads: Qt's completion would turn a typed year 11
+      // into the item "110 (2021)" of a list that has no item 11.
+      combo->setCompleter(nullptr);
       connect(combo, &QComboBox::currentTextChanged, combo, typed);
       // A picked item shows from its first character, as a set text does.
       connect(combo, &QComboBox::activated, combo,
