@@ -7,6 +7,7 @@
 
 #include "base/failure.h"
 #include "support/pillar_text.h"
+#include "support/relation_lines.h"
 #include "ui/headless_platform.h"
 #include "ui/program.h"
 #include "ui/window.h"
@@ -19,13 +20,7 @@ class LuckRelationsTest : public ::testing::Test {
   std::vector<std::string> Lines(std::string_view chart) {
     window.canvas.Cls();
     qm::relations::PrintLuckRelations(window, qm::test::PillarsFromText<7>(chart));
-    std::vector<std::string> lines;
-    for (const ui::DrawItem& item : window.canvas.Items()) {
-      EXPECT_EQ(item.x1, 23) << item.text;
-      EXPECT_EQ(item.y1, static_cast<double>(lines.size() + 2)) << item.text;
-      lines.push_back(item.text);
-    }
-    return lines;
+    return qm::test::RelationLines(window.canvas, 23);
   }
 
   ui::HeadlessPlatform platform;

@@ -8,26 +8,19 @@
 #include "base/failure.h"
 #include "base/names.h"
 #include "support/pillar_text.h"
+#include "support/relation_lines.h"
 #include "ui/headless_platform.h"
 #include "ui/program.h"
 #include "ui/window.h"
 
 namespace {
 
-
 class PillarRelationsTest : public ::testing::Test {
  protected:
   // The texts written by the list, checking that the k-th stands at (43, k + 1).
   std::vector<std::string> Lines(const std::array<int, 8>& numbers) {
     qm::relations::PrintPillarRelations(window, numbers);
-    std::vector<std::string> lines;
-    for (const ui::DrawItem& item : window.canvas.Items()) {
-      EXPECT_EQ(item.kind, ui::DrawItem::Kind::Text);
-      EXPECT_EQ(item.x1, 43) << item.text;
-      EXPECT_EQ(item.y1, static_cast<double>(lines.size() + 2)) << item.text;
-      lines.push_back(item.text);
-    }
-    return lines;
+    return qm::test::RelationLines(window.canvas, 43);
   }
 
   ui::HeadlessPlatform platform;

@@ -80,17 +80,28 @@ namespace {
 
 // A list whose text is wider than its box shows the text's beginning, set by the program or
 // picked by the user, as the line lists of the hexagram window need ("Ｏ 老陽", not ") 老陽").
+// A window holding one editable list, shown through the Qt front.
+struct OneListWindow {
+  OneListWindow(std::string text, std::vector<std::string> items, ui::Place at, ui::Font font)
+      : list(window.Add(ui::MakeControl("list", ui::ControlKind::ComboBox, std::move(text), at,
+                                        std::move(font), ui::kWhite))) {
+    list.items = std::move(items);
+    widget.SyncFromModel();
+    combo = widget.findChild<QComboBox*>();
+  }
+  ui::qt::QtPlatform platform;
+  ui::Program program{platform};
+  CountingWindow window{program, "OneList"};
+  ui::Control& list;
+  ui::qt::WindowWidget widget{window};
+  QComboBox* combo = nullptr;
+};
+
 TEST(QtFront, ANarrowListShowsTheBeginningOfItsText) {
   EnsureQtApplication();
-  ui::qt::QtPlatform platform;
-  ui::Program program(platform);
-  CountingWindow window(program, "Narrow");
-  ui::Control& list = window.Add(ui::MakeControl("線", ui::ControlKind::ComboBox, "Ｏ 老陽",
-                                                 {0, 0, 975, 300}, {"新細明體", 9.75}, ui::kWhite));
-  list.items = {"─ 少陽", "Ｏ 老陽", "-- 少陰", "Ｘ 老陰 老陰 老陰"};
-  ui::qt::WindowWidget widget(window);
-  widget.SyncFromModel();
-  auto* combo = widget.findChild<QComboBox*>();
+  OneListWindow one("Ｏ 老陽", {"─ 少陽", "Ｏ 老陽", "-- 少陰", "Ｘ 老陰 老陰 老陰"},
+                    {0, 0, 975, 300}, {"新細明體", 9.75});
+  QComboBox* combo = one.combo;
   ASSERT_NE(combo, nullptr);
   EXPECT_EQ(combo->lineEdit()->cursorPosition(), 0);
   combo->setCurrentIndex(3);
@@ -108,18 +119,12 @@ namespace {
 // list does. Completing it to an item would draw the chart of another year without a word.
 TEST(QtFront, ATypedTextIsNotCompletedToAnItem) {
   EnsureQtApplication();
-  ui::qt::QtPlatform platform;
-  ui::Program program(platform);
-  CountingWindow window(program, "Typed");
-  ui::Control& list = window.Add(ui::MakeControl("曆年", ui::ControlKind::ComboBox, "民國/西元",
-                                                 {0, 0, 1335, 315}, {"細明體", 9.75}, ui::kWhite));
-  list.items = {"73 (1984)", "90 (2001)", "100 (2011)", "110 (2021)"};
-  ui::qt::WindowWidget widget(window);
-  widget.SyncFromModel();
-  auto* combo = widget.findChild<QComboBox*>();
+  OneListWindow one("民國/西元", {"73 (1984)", "90 (2001)", "100 (2011)", "110 (2021)"},
+                    {0, 0, 1335, 315}, {"細明體", 9.75});
+  QComboBox* combo = one.combo;
   ASSERT_NE(combo, nullptr);
-  widget.show();
-  widget.activateWindow();
+  one.widget.show();
+  one.widget.activateWindow();
   QLineEdit* edit = combo->lineEdit();
   edit->setFocus();
   QApplication::processEvents();
@@ -129,7 +134,7 @@ TEST(QtFront, ATypedTextIsNotCompletedToAnItem) {
     QApplication::sendEvent(edit, &press);
   }
   EXPECT_EQ(edit->text().toStdString(), "11");
-  EXPECT_EQ(list.text, "11");
+  EXPECT_EQ(one.list.text, "11");
 }
 
 }  // namespace
