@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/branch_pairs.h"
+#include "base/hidden_stems.h"
 #include "base/names.h"
 
 namespace qm::relations {
