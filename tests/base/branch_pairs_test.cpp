@@ -1,6 +1,8 @@
 // The clash and six-combination partners of every branch, as practitioners name the pairs.
 #include <gtest/gtest.h>
 
+#include <span>
+
 #include "base/branch_pairs.h"
 
 namespace qm {
@@ -17,24 +19,24 @@ constexpr Pair kClashes[] = {{"子", "午"}, {"丑", "未"}, {"寅", "申"},
 constexpr Pair kCombinations[] = {{"子", "丑"}, {"寅", "亥"}, {"卯", "戌"},
                                   {"辰", "酉"}, {"巳", "申"}, {"午", "未"}};
 
-TEST(BranchPairs, EachBranchClashesWithTheBranchOppositeIt) {
-  for (const Pair& p : kClashes) {
-    EXPECT_EQ(ClashPartner(B(p.a)), B(p.b)) << p.a;
-    EXPECT_EQ(ClashPartner(B(p.b)), B(p.a)) << p.b;
-    EXPECT_TRUE(BranchesClash(B(p.a), B(p.b))) << p.a << p.b;
-    EXPECT_TRUE(BranchesClash(B(p.b), B(p.a))) << p.b << p.a;
+// Each named pair: each branch the partner of the other, and the rule holding in either order.
+void ExpectPairs(std::span<const Pair> pairs, int (*partner)(int), bool (*rule)(int, int)) {
+  for (const Pair& p : pairs) {
+    EXPECT_EQ(partner(B(p.a)), B(p.b)) << p.a;
+    EXPECT_EQ(partner(B(p.b)), B(p.a)) << p.b;
+    EXPECT_TRUE(rule(B(p.a), B(p.b))) << p.a << p.b;
+    EXPECT_TRUE(rule(B(p.b), B(p.a))) << p.b << p.a;
   }
+}
+
+TEST(BranchPairs, EachBranchClashesWithTheBranchOppositeIt) {
+  ExpectPairs(kClashes, ClashPartner, BranchesClash);
   EXPECT_FALSE(BranchesClash(B("子"), B("丑")));
   EXPECT_FALSE(BranchesClash(B("子"), B("子")));
 }
 
 TEST(BranchPairs, EachBranchCombinesWithItsOnePartner) {
-  for (const Pair& p : kCombinations) {
-    EXPECT_EQ(SixCombinationPartner(B(p.a)), B(p.b)) << p.a;
-    EXPECT_EQ(SixCombinationPartner(B(p.b)), B(p.a)) << p.b;
-    EXPECT_TRUE(BranchesCombine(B(p.a), B(p.b))) << p.a << p.b;
-    EXPECT_TRUE(BranchesCombine(B(p.b), B(p.a))) << p.b << p.a;
-  }
+  ExpectPairs(kCombinations, SixCombinationPartner, BranchesCombine);
   EXPECT_FALSE(BranchesCombine(B("子"), B("午")));
   EXPECT_FALSE(BranchesCombine(B("寅"), B("卯")));
 }
