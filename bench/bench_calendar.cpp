@@ -6,17 +6,9 @@
 namespace {
 
 void BM_ComputePillars(benchmark::State& state) {
-  for (auto _ : state) {
-    qm::ComputePillars(73, 5, 12, 12, 30);
-    benchmark::DoNotOptimize(qm::SharedPillars());
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(qm::ComputePillars(113, 2, 4, 16, 27));
 }
 BENCHMARK(BM_ComputePillars);
-
-void BM_PillarsOfMoment(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(qm::PillarsOfMoment(113, 2, 4, 16, 27));
-}
-BENCHMARK(BM_PillarsOfMoment);
 
 // A late year searches the most of the month table.
 void BM_SolarToLunar(benchmark::State& state) {

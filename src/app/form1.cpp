@@ -269,13 +269,6 @@ void Form1::Command4_Click() {
 }
 
 void Form1::Option1_Click() {
-  if (!program.windows.IsRegistered("Form8")) {
-    // Nothing opens, so nothing would clear the option: clear it here so that it can be
-    // chosen again.
-    C("Option1").selected = false;
-    program.MsgBox(ui::kNotYetBuilt);
-    return;
-  }
   ui::Window& hexagram = program.windows.Get("Form8");
   program.windows.Hide(*this);
   program.windows.Show(hexagram);

@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "app/form1.h"
-// The chart windows, one include each as they join the program:
 #include "direct/form6.h"
 #include "fortune/form4.h"
 #include "fortune/form5.h"
@@ -25,7 +24,6 @@ void Register(ui::Program& program, std::string_view name) {
 
 void RegisterWindows(ui::Program& program) {
   Register<Form1>(program, Form1::kName);
-  // The chart windows, one line each as they join the program:
   Register<natal::Form2>(program, natal::Form2::kName);
   Register<luck::Form3>(program, luck::Form3::kName);
   Register<hexagram::Form8>(program, hexagram::Form8::kName);

@@ -3,8 +3,7 @@
 
 namespace qm::app {
 
-// Registers every window of the program with the window manager. A window not registered yet
-// is one that the program does not hold: the start screen's button for it says so.
+// Registers every window of the program with the window manager under its name.
 void RegisterWindows(ui::Program& program);
 
 // The start of a run: every window registered, the start screen shown and made active.

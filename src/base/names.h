@@ -44,11 +44,6 @@ constexpr int GeneratingElement(int element) { return Cycle(element - 1, 5); }
 inline constexpr std::array<int, 13> kSeasonOfBranch = {0, 4, 4, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4};
 constexpr int SeasonOf(int branch) { return branch >= 1 && branch <= 12 ? kSeasonOfBranch[branch] : 0; }
 
-// The 六合 partner of a branch: 子丑, 寅亥, 卯戌, 辰酉, 巳申, 午未; 0 for no branch.
-constexpr int SixCombinationPartner(int branch) {
-  return branch >= 1 && branch <= 12 ? Cycle(3 - branch, 12) : 0;
-}
-
 // Exact comparison of a whole text with the names; no number when none is equal.
 std::optional<int> StemFromText(std::string_view text);
 std::optional<int> BranchFromText(std::string_view text);

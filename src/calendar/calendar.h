@@ -45,7 +45,7 @@ bool IsWithinCalendarTables(int year, int month, int day, int hour, int minute);
 // What a window says when it refuses a moment outside the tables.
 inline constexpr std::string_view kOutsideCalendarTables = "超出曆表範圍（民國1年至120年）";
 
-// The ten results of the pillars of a moment.
+// The ten results of the pillars of a moment, handed to every window that reads them.
 struct Pillars {
   int YearStem = 0, YearBranch = 0;
   int MonthStem = 0, MonthBranch = 0;
@@ -62,12 +62,7 @@ struct Pillars {
 
 // The pillars and the life palace of a moment (RocYear 1..120, month 1..12, day 1..31, hour
 // 0..23, minute 0..59; anything else is refused with qm::Failure). A day past the month's
-// length counts on into the next month. Returns the results without touching the shared ones.
-Pillars PillarsOfMoment(int year, int month, int day, int hour, int minute);
-
-// The same, leaving the ten results in the shared values that the luck and hexagram windows
-// read right after the call.
-void ComputePillars(int year, int month, int day, int hour, int minute);
-const Pillars& SharedPillars();
+// length counts on into the next month.
+Pillars ComputePillars(int year, int month, int day, int hour, int minute);
 
 }  // namespace qm

@@ -35,11 +35,6 @@ Pillars PillarsOf(const Moment& moment) {
   return pillars;
 }
 
-Pillars& Shared() {
-  static Pillars shared;
-  return shared;
-}
-
 }  // namespace
 
 PillarTables ReadPillarTables() {
@@ -115,14 +110,8 @@ void ComputeLifePalace(const Moment& moment, const PillarTables& tables, Pillars
   pillars.LifePalaceStem = MonthStemRule(pillars.YearStem, pillars.LifePalaceBranch);
 }
 
-Pillars PillarsOfMoment(int year, int month, int day, int hour, int minute) {
+Pillars ComputePillars(int year, int month, int day, int hour, int minute) {
   return PillarsOf({year, month, day, hour, minute});
 }
-
-void ComputePillars(int year, int month, int day, int hour, int minute) {
-  Shared() = PillarsOf({year, month, day, hour, minute});
-}
-
-const Pillars& SharedPillars() { return Shared(); }
 
 }  // namespace qm

@@ -1,6 +1,6 @@
 #pragma once
-// The steps of the pillars of a moment, for callers that run them one by one. PillarsOfMoment
-// and ComputePillars (calendar.h) run them all, in this order.
+// The steps of the pillars of a moment, for callers that run them one by one. ComputePillars
+// (calendar.h) runs them all, in this order.
 #include <array>
 
 #include "base/names.h"

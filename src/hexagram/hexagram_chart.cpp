@@ -20,8 +20,7 @@ std::string LastTwoOfSigned(int n) {
 Pillars PillarsOfChart(const ChartInputs& in) {
   if (in.inputMode == kStemsAndBranches) return in.entered;
   const DivinationTime& t = in.time;
-  ComputePillars(t.year, t.month, t.day, t.hour, t.minute);
-  return SharedPillars();
+  return ComputePillars(t.year, t.month, t.day, t.hour, t.minute);
 }
 
 }  // namespace

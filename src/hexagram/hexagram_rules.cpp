@@ -1,8 +1,8 @@
 #include "hexagram/hexagram_rules.h"
 
 #include <algorithm>
-#include <cstdlib>
 
+#include "base/branch_pairs.h"
 #include "hexagram/hexagram_tables.h"
 #include "stars/void_branches.h"
 
@@ -72,11 +72,6 @@ std::string_view NayinName(int stem, int branch) {
 
 namespace {
 
-bool Clash(int a, int b) { return std::abs(a - b) == 6; }
-
-// 子丑 寅亥 卯戌 辰酉 巳申 午未: the two branches add up to 3 or 15.
-bool Combine(int a, int b) { return a + b == 3 || a + b == 15; }
-
 template <class Pair>
 bool AllThreePairs(const SixLines& branches, Pair pair) {
   for (int k = 0; k < 3; ++k)
@@ -86,15 +81,15 @@ bool AllThreePairs(const SixLines& branches, Pair pair) {
 
 }  // namespace
 
-bool IsSixClash(const SixLines& branches) { return AllThreePairs(branches, Clash); }
-bool IsSixHarmony(const SixLines& branches) { return AllThreePairs(branches, Combine); }
+bool IsSixClash(const SixLines& branches) { return AllThreePairs(branches, BranchesClash); }
+bool IsSixHarmony(const SixLines& branches) { return AllThreePairs(branches, BranchesCombine); }
 
 TrigramEcho TrigramEchoOf(const Hexagram& primary, const Hexagram& changed,
                           const LineCodes& codes, int first) {
   bool moves = false, reversed = true, hidden = true;
   for (int k = first; k < first + 3; ++k) {
     moves = moves || IsMovingLine(codes[k]);
-    reversed = reversed && Clash(primary.branches[k], changed.branches[k]);
+    reversed = reversed && BranchesClash(primary.branches[k], changed.branches[k]);
     hidden = hidden && primary.branches[k] == changed.branches[k];
   }
   if (!moves) return TrigramEcho::None;
@@ -134,11 +129,9 @@ std::optional<std::array<int, 2>> VoidPair(int dayStem, int dayBranch) {
   return stars::VoidBranches(dayStem, dayBranch);
 }
 
-int OppositeBranch(int branch) { return branch >= 1 && branch <= 12 ? NextBranch(branch, 6) : 0; }
+int OppositeBranch(int branch) { return ClashPartner(branch); }
 
-bool ClashesWith(int lineBranch, int pillarBranch) {
-  return pillarBranch >= 1 && pillarBranch <= 12 && Clash(lineBranch, pillarBranch);
-}
+bool ClashesWith(int lineBranch, int pillarBranch) { return BranchesClash(lineBranch, pillarBranch); }
 
 std::string_view AdvanceOrRetreat(int from, int to) {
   auto is = [from, to](const BranchMove& move) { return move.from == from && move.to == to; };

@@ -14,7 +14,8 @@ constexpr std::size_t kLuck = 4, kYear = 5, kMonth = 6;
 
 // The natal steps' places in the luck window: the pillars on rows 5 and 6 under the ten gods
 // of rows 2.3 and 3.3, one row of hidden stems, the stages on rows 12 and 13, the luck pillars
-// on rows 22 to 24, the element states at x 17; no stage states, no season label.
+// on rows 22 to 24, the element states at x 17, the day-master lines at (65, 20) with no blank
+// after their colons; no stage states, no season label.
 natal::ChartLayout LuckLayout() {
   natal::ChartLayout at;
   at.scale = {0, 0, 87, 26.5};
@@ -33,6 +34,9 @@ natal::ChartLayout LuckLayout() {
   at.elementStateX = 17;
   at.balance.purePolarity = {16, 15};
   at.luck.rows = {22, 23, 24};
+  at.dayMaster.strength = {65, 20};
+  at.dayMaster.standard = {65, 21};
+  at.dayMaster.labelEnd = ":";
   return at;
 }
 
@@ -82,9 +86,7 @@ void DrawLuckChart(ui::Window& window, natal::Chart& chart, const LuckChartPilla
   ComputeStemListTenGods(chart);
   PrintPurePolarity(chart);
   ComputeOwnSeatStages(chart.canvas, chart.stageBranchTable, seven.Stems(), seven.Branches());
-  PrintDayMasterStrength(chart.canvas, DayMasterStrengthOf(chart.Day().stem, chart.Month().branch,
-                                                           chart.stemWeights.weight,
-                                                           chart.monthlyStemWeight));
+  ComputeDayMasterStrength(chart);
   PrintStageLetters(chart.canvas, chart.stageBranchTable, seven.Branches());
   PrintElementLines(chart.canvas, seven.Stems(), seven.Branches());
   relations::PrintLuckRelations(window, seven.StemsThenBranches());

@@ -93,13 +93,13 @@ bool Form3::ReadBirthValues() {
 }
 
 bool Form3::ComputeNatalPillars() {
+  Pillars p;
   try {
-    ComputePillars(AY, AM, AD, AH, AI);
+    p = ComputePillars(AY, AM, AD, AH, AI);
   } catch (const Failure& failure) {
     Refuse(FailureMessage(failure));
     return false;
   }
-  const Pillars& p = SharedPillars();
   Y1 = p.YearStem, Y2 = p.YearBranch, M1 = p.MonthStem, M2 = p.MonthBranch;
   D1 = p.DayStem, D2 = p.DayBranch, H1 = p.HourStem, H2 = p.HourBranch;
   L1 = p.LifePalaceStem, L2 = p.LifePalaceBranch;

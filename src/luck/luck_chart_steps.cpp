@@ -4,7 +4,6 @@
 
 #include "base/life_stages.h"
 #include "base/names.h"
-#include "base/number_text.h"
 #include "base/utf8.h"
 
 namespace qm::luck {
@@ -32,11 +31,6 @@ void ComputeOwnSeatStages(ui::Canvas& canvas, const natal::StageTable& stages,
     canvas.PrintAt(ColumnX(k) + 2, 2.3, CharOf(word, 0));
     canvas.PrintAt(ColumnX(k) + 2, 3.3, LastChars(word, 1));
   }
-}
-
-void PrintDayMasterStrength(ui::Canvas& canvas, const natal::DayMasterStrength& day) {
-  canvas.PrintAt(65, 20, "日干旺度:" + FormatNumber(day.strength, "#0.00"));
-  canvas.PrintAt(65, 21, "日干標準:" + FormatNumber(day.standard, "#0.00"));
 }
 
 void PrintStageLetters(ui::Canvas& canvas, const natal::StageTable& stages,

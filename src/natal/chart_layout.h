@@ -73,6 +73,8 @@ struct ChartLayout {
     PrintPlace stemStages{7, 4};  // the mark of 甲; each later stem one row lower
     PrintPlace strength{27, 15};
     PrintPlace standard{27, 16};
+    // What ends the labels of the strength and the standard, right before their values.
+    std::string_view labelEnd = ": ";
     PrintPlace nineImmortals{27, 18};
     std::array<double, 2> nayinRows = {6, 7};  // element, stage letter
   } dayMaster;

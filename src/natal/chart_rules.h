@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/hidden_stems.h"
 #include "base/life_stages.h"
 #include "base/names.h"
 #include "base/pillar.h"
@@ -54,13 +55,8 @@ inline const HiddenStemRecord& HiddenStemsOf(const HiddenStemTable& table, int b
   return table[CheckedBranch(branch)];
 }
 
-// How many hidden stems a branch shows: one for 子卯酉, two for 午亥, three for the others.
-inline constexpr std::array<int, 13> kHiddenStemCount = {0, 1, 3, 3, 1, 3, 3, 2, 3, 3, 1, 3, 2};
-
-// The number of hidden stems a branch shows, checked.
-inline int HiddenStemCount(int branch) { return kHiddenStemCount[CheckedBranch(branch)]; }
-
-// The slot shown in the pillar's own column: the middle one of three, else the first.
+// A branch shows the first HiddenStemCount(branch) slots of its record. The slot shown in the
+// pillar's own column: the middle one of three, else the first.
 inline int PrincipalHiddenSlot(int branch) { return HiddenStemCount(branch) == 3 ? 2 : 1; }
 
 // Where the shown slots stand, in units right of the pillar column, by the count shown.

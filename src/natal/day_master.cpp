@@ -46,8 +46,9 @@ void ComputeDayMasterStrength(Chart& chart) {
   DayMasterStrength day = DayMasterStrengthOf(chart.Day().stem, chart.Month().branch,
                                               chart.stemWeights.weight, chart.monthlyStemWeight);
   const ChartLayout::DayMaster& at = chart.layout.dayMaster;
-  chart.canvas.PrintAt(at.strength.x, at.strength.y, "日干旺度: " + FormatNumber(day.strength, "#0.00"));
-  chart.canvas.PrintAt(at.standard.x, at.standard.y, "日干標準: " + FormatNumber(day.standard, "#0.00"));
+  const std::string end(at.labelEnd);
+  chart.canvas.PrintAt(at.strength.x, at.strength.y, "日干旺度" + end + FormatNumber(day.strength, "#0.00"));
+  chart.canvas.PrintAt(at.standard.x, at.standard.y, "日干標準" + end + FormatNumber(day.standard, "#0.00"));
 }
 
 void ComputeNineImmortals(Chart& chart) {

@@ -34,7 +34,7 @@ void Form2::Draw() {
   canvas.Cls();
   InitWorkingDate();
   std::optional<LunarDate> lunar = SolarToLunar(Y初, M初, D初);
-  ChartInputs inputs = NatalInputs(PillarsOfMoment(Y初, M初, D初, H初, I初));
+  ChartInputs inputs = NatalInputs(ComputePillars(Y初, M初, D初, H初, I初));
   inputs.lunar = lunar;
   inputs.moment = {Y初, M初, D初, H初, I初};
   inputs.sex = 性別;

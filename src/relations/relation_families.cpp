@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "base/branch_pairs.h"
+#include "base/hidden_stems.h"
 #include "base/names.h"
 
 namespace qm::relations {
@@ -60,7 +62,7 @@ void PillarPairClash(Columns columns, RelationList& list) {
     for (const Column& b : columns) {
       const Pillar &p = a.pillar, &q = b.pillar;
       if (&a == &b || p.stem == 0 || p.branch == 0 || q.stem == 0 || q.branch == 0) continue;
-      if (Cycle(p.stem - q.stem, 10) == 4 && Cycle(p.branch - q.branch, 12) == 6)
+      if (Cycle(p.stem - q.stem, 10) == 4 && BranchesClash(p.branch, q.branch))
         list.Add(std::string(a.name) + std::string(b.name) + "天地沖");
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The fixed tables of the relation lists: the groups of every family, in the order in which they
-// are tested and printed, the hidden stems of the branches and the clashing branches of a stem.
+// are tested and printed, and the clashing branches of a stem.
 #include <array>
 #include <string_view>
 
@@ -119,24 +119,6 @@ inline constexpr std::array<SelfPunishment, 4> kSelfPunishments = {{
     {7, "午午自刑"},
     {10, "酉酉自刑"},
     {12, "亥亥自刑"},
-}};
-
-// The hidden stems of each branch (index 1..12) in order, the places after the last holding 0;
-// branch 0 holds none.
-inline constexpr std::array<std::array<int, 3>, 13> kHiddenStemTable = {{
-    {0, 0, 0},
-    {10, 0, 0},  // 子 癸
-    {6, 8, 10},  // 丑 己 辛 癸
-    {1, 3, 5},   // 寅 甲 丙 戊
-    {2, 0, 0},   // 卯 乙
-    {5, 10, 2},  // 辰 戊 癸 乙
-    {3, 7, 5},   // 巳 丙 庚 戊
-    {4, 6, 0},   // 午 丁 己
-    {6, 2, 4},   // 未 己 乙 丁
-    {7, 9, 5},   // 申 庚 壬 戊
-    {8, 0, 0},   // 酉 辛
-    {5, 4, 8},   // 戌 戊 丁 辛
-    {9, 1, 0},   // 亥 壬 甲
 }};
 
 // 干支沖: the branches that clash with each stem (index 1..10), unused places 0; stem 0 has none.

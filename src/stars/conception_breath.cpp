@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "base/branch_pairs.h"
 #include "base/names.h"
 
 namespace qm::stars {

@@ -21,6 +21,7 @@ class WindowManager {
   using Factory = std::function<std::unique_ptr<Window>(Program&)>;
   explicit WindowManager(Program& program) : program_(program) {}
 
+  // A later registration under the same name replaces the earlier one.
   void Register(std::string name, Factory factory);
   bool IsRegistered(std::string_view name) const;
   // The window, loaded (made afresh, controls at their defaults) when it is not loaded.

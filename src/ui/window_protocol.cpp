@@ -6,10 +6,6 @@
 namespace ui {
 
 void OpenChartWindow(Program& program, std::string_view name) {
-  if (!program.windows.IsRegistered(name)) {
-    program.MsgBox(kNotYetBuilt);
-    return;
-  }
   program.windows.Get(name).Form_Load();
 }
 

@@ -15,12 +15,9 @@ class Program;
 // The start screen's name among the windows.
 inline constexpr std::string_view kStartScreen = "form1";
 
-// What a button of the start screen says when the window it opens is not part of the program yet.
-inline constexpr std::string_view kNotYetBuilt = "此功能尚未完成";
-
 // OpenChartWindow, after the handler has stored the window's inputs: the target's load step,
 // which hides the start screen and shows the target; the manager's settling then runs its
-// activate step. A window the program does not hold yet is said in a message box.
+// activate step.
 void OpenChartWindow(Program& program, std::string_view name);
 
 // The return button of every chart window: hide and close the window, show the start screen

@@ -37,7 +37,7 @@ void Form7::Draw() {
   const std::optional<LunarDate> lunar = SolarToLunar(Y初, M初, D初);
   if (!lunar) throw Failure("農曆表查無此日");
   in.lunar = *lunar;
-  in.pillars = PillarsOfMoment(Y初, M初, D初, H初, I初);
+  in.pillars = ComputePillars(Y初, M初, D初, H初, I初);
   in.year = Y初, in.month = M初, in.day = D初;
   in.sex = 性別;
   ZiWeiChart chart(canvas, std::move(in));

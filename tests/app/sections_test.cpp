@@ -1,5 +1,4 @@
-// Sections 2 to 4 of the start screen, the hexagram option and the quit button, and what a
-// button says while its window is not part of the program.
+// Sections 2 to 4 of the start screen, the hexagram option and the quit button.
 #include "start_screen_fixture.h"
 
 namespace qm::app::test {
@@ -157,34 +156,6 @@ TEST_F(StartScreenTest, QuitClosesEveryWindowAndEndsTheProgram) {
   EXPECT_TRUE(program.windows.QuitRequested());
   EXPECT_TRUE(program.windows.Shown().empty());
   EXPECT_EQ(program.windows.Loaded("form1"), nullptr);
-}
-
-// The start screen while none of its chart windows is part of the program yet.
-class NoChartWindowsTest : public StartScreenTest {
- protected:
-  NoChartWindowsTest() : StartScreenTest({}) {}
-};
-
-TEST_F(NoChartWindowsTest, EveryButtonStoresItsInputsAndSaysTheWindowIsNotReady) {
-  WriteFile("rec", " 73, 5, 12,8,30,M,N\r\n");
-  Set("oldname", "rec");
-  FillDate("73 (1984)", "5", "12", "8", "30");
-  Set("newname", "new");
-  for (const char* button :
-       {"Command2", "Command1", "Command3", "Command5", "Command運勢圖", "Command4", "Option1",
-        "Option1"}) {
-    platform.messages.clear();
-    Click(button);
-    ASSERT_EQ(platform.messages.size(), 1u) << button;
-    EXPECT_EQ(platform.messages[0].text, "此功能尚未完成") << button;
-    EXPECT_EQ(platform.messages[0].title, ui::Program::kTitle);
-    EXPECT_TRUE(StartShown());
-  }
-  EXPECT_EQ(ReadFile("new"), " 73, 5, 12,8,30,M,N\r\n");
-  EXPECT_EQ(program.start.f檔名, "rec");
-  EXPECT_EQ(program.start.f流年, 94);
-  EXPECT_EQ(program.start.f始年, 10);
-  EXPECT_EQ(program.start.古Y1, 1);
 }
 
 TEST_F(StartScreenTest, TheControlsStandWhereTheScreenPutsThem) {

@@ -47,15 +47,14 @@ class StandInWindow : public ui::Window {
   int activations = 0;
 };
 
+// The start screen with a stand-in registered for every window it opens.
 class StartScreenTest : public ::testing::Test {
  protected:
-  explicit StartScreenTest(std::vector<std::string> standIns = {"Form2", "Form3", "Form7",
-                                                                "FORM4", "Form6", "Form8"})
-      : program(platform) {
+  StartScreenTest() : program(platform) {
     folder.CopyAllData();
     dataFiles = FileCount();
     program.windows.Register("form1", [](ui::Program& p) { return std::make_unique<Form1>(p); });
-    for (const std::string& name : standIns)
+    for (const char* name : {"Form2", "Form3", "Form7", "FORM4", "Form6", "Form8"})
       program.windows.Register(
           name, [name](ui::Program& p) { return std::make_unique<StandInWindow>(p, name); });
     program.windows.Show(program.windows.Get("form1"));

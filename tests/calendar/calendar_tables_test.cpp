@@ -108,7 +108,7 @@ TEST(CalendarTables, ConversionsFailOnAMissingTable) {
         EXPECT_THROW(LunarToSolar(100, 6, 1), Failure);
       }
     } else {
-      EXPECT_THROW(PillarsOfMoment(100, 6, 1, 12, 0), Failure);
+      EXPECT_THROW(ComputePillars(100, 6, 1, 12, 0), Failure);
     }
   }
 }

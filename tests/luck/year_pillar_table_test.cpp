@@ -21,7 +21,7 @@ TEST(YearPillarTable, EveryRowIsTheYearPillarOfItsYear) {
   folder.CopyAllData();
   const std::array<Pillar, 121> table = ReadYearPillarTable();
   for (int year = 1; year <= 120; ++year) {
-    const Pillars p = PillarsOfMoment(year, 3, 1, 12, 0);
+    const Pillars p = ComputePillars(year, 3, 1, 12, 0);
     EXPECT_EQ(table[year].stem, p.YearStem) << year;
     EXPECT_EQ(table[year].branch, p.YearBranch) << year;
   }

@@ -188,7 +188,7 @@ TEST_F(Steps, AnotherWindowRunsItsOwnStepsInItsOwnLayout) {
   layout.rows.stem = 1;
   layout.strengthTableShift = {0, 10};
   ChartInputs in = Birth1984();
-  in.columns = NatalColumns(PillarsOfMoment(73, 5, 12, 8, 30), {70, 60, 50, 40});
+  in.columns = NatalColumns(ComputePillars(73, 5, 12, 8, 30), {70, 60, 50, 40});
   canvas.PrintAt(1, 1, "kept");
   Chart& c = chart.emplace(canvas, in, layout);
   for (auto step : {PrintSex, PrintPillars, ComputeSeasonalStates, ComputeHiddenStems, CountStems,

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
+#include <set>
 
 #include "base/failure.h"
 #include "natal/chart_tables.h"
@@ -37,6 +39,29 @@ TEST(HiddenStemTable, HoldsTheHiddenStemsOfEveryBranch) {
     for (const HiddenSlot& slot : table[branch])
       row += (row.empty() ? "" : " | ") + (slot.text.empty() ? "" : slot.text + " ") + slot.weight;
     EXPECT_EQ(row, expected[branch]) << kBranchNames[branch];
+  }
+}
+
+// The chart shows as many slots of the file as the program's own table holds hidden stems for
+// the branch, and the relation list roots stems in that table: the shown slots hold its stems
+// (in the file's order, principal stem in the middle of three) and the other slots none.
+TEST(HiddenStemTable, TheShownSlotsHoldTheHiddenStemsTheProgramKnows) {
+  auto table = ReadHiddenStemTable();
+  for (int branch = 1; branch <= 12; ++branch) {
+    std::multiset<int> shown;
+    for (int slot = 0; slot < 3; ++slot) {
+      const std::optional<int> stem = StemFromText(CharOf(table[branch][slot].text, 0));
+      if (slot < HiddenStemCount(branch)) {
+        ASSERT_TRUE(stem) << kBranchNames[branch] << " slot " << slot + 1;
+        shown.insert(*stem);
+      } else {
+        EXPECT_FALSE(stem) << kBranchNames[branch] << " slot " << slot + 1;
+      }
+    }
+    std::multiset<int> known;
+    for (int stem : kHiddenStemTable[branch])
+      if (stem != 0) known.insert(stem);
+    EXPECT_EQ(shown, known) << kBranchNames[branch];
   }
 }
 

@@ -101,14 +101,6 @@ TEST_F(ProtocolTest, ReturnClosesTheWindowAndShowsTheStartScreenAsItWas) {
   EXPECT_EQ(log, (std::vector<std::string>{"form1 load", "form1 activate"}));
 }
 
-TEST_F(ProtocolTest, OpeningAWindowThatIsNotThereSaysSo) {
-  OpenChartWindow(program, "Form9");
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "此功能尚未完成");
-  EXPECT_EQ(platform.messages[0].title, Program::kTitle);
-  EXPECT_TRUE(program.windows.IsVisible(Get("form1")));
-}
-
 TEST_F(ProtocolTest, PrintingHidesTheButtonsForThePrintAndShowsThemAgain) {
   Open("Form2");
   program.Click(Get("Form2"), "cmd_prt");

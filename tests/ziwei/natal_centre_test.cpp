@@ -40,7 +40,7 @@ Texts Near(const PlacedTexts& placed, double x, double y) {
 }
 
 TEST(NatalCentre, OfTheWorkedChartEveryKindOfItemAtItsPlace) {
-  const Pillars pillars = PillarsOfMoment(73, 5, 12, 8, 30);
+  const Pillars pillars = ComputePillars(73, 5, 12, 8, 30);
   const PlacedTexts centre = CentreOf(pillars, "M");
   // Worked by hand from the four pillars and the tables: day stem 丙 in a 巳 month.
   const Placed expected[] = {
@@ -93,7 +93,7 @@ TEST(NatalCentre, HiddenStemsStandByTheCountOfTheirBranch) {
   const std::pair<const char*, const std::vector<double>*> cases[] = {
       {"子", &one}, {"丑", &three}, {"寅", &three}, {"卯", &one}, {"辰", &three}, {"巳", &three},
       {"午", &two}, {"未", &three}, {"申", &three}, {"酉", &one}, {"戌", &three}, {"亥", &two}};
-  Pillars pillars = PillarsOfMoment(73, 5, 12, 8, 30);
+  Pillars pillars = ComputePillars(73, 5, 12, 8, 30);
   for (auto [branch, xs] : cases) {
     pillars.YearBranch = B(branch);
     pillars.YearStem = pillars.YearBranch % 2 == 1 ? 1 : 2;  // a stem of the branch's parity
@@ -107,7 +107,7 @@ TEST(NatalCentre, HiddenStemsStandByTheCountOfTheirBranch) {
 }
 
 TEST(NatalCentre, TheLuckFollowsTheSexCode) {
-  const Pillars pillars = PillarsOfMoment(73, 5, 12, 8, 30);
+  const Pillars pillars = ComputePillars(73, 5, 12, 8, 30);
   // Lower-case codes run the luck as their capitals do.
   EXPECT_EQ(CentreOf(pillars, "m"), CentreOf(pillars, "M"));
   EXPECT_EQ(CentreOf(pillars, "f"), CentreOf(pillars, "F"));
@@ -131,7 +131,7 @@ TEST(NatalCentre, ATableMissingEndsTheCentreWhereItIsRead) {
   };
   const Case cases[] = {
       {"地支藏干.DAT", "命宮:壬申"}, {"天干當令.DAT", "印"}, {"納音.DAT", "九仙訣( 5 : 4 )"}};
-  const Pillars pillars = PillarsOfMoment(73, 5, 12, 8, 30);
+  const Pillars pillars = ComputePillars(73, 5, 12, 8, 30);
   for (const Case& c : cases) {
     qm::test::TempFolder folder("centre");
     folder.CopyAllData();

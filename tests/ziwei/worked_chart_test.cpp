@@ -12,7 +12,7 @@ TEST(ZiWeiWorkedChart, Of1984May12At0830) {
   ui::Canvas canvas;
   ZiWeiInputs in;
   in.lunar = {73, 4, 12, "0"};
-  in.pillars = PillarsOfMoment(73, 5, 12, 8, 30);
+  in.pillars = ComputePillars(73, 5, 12, 8, 30);
   in.year = 73, in.month = 5, in.day = 12;
   in.sex = "M";
   ASSERT_EQ(*SolarToLunar(73, 5, 12), in.lunar);
