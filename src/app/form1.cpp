@@ -143,7 +143,7 @@ bool Form1::TestTableRange(const EnteredMoment& moment) {
     if (IsWithinCalendarTables(moment.date.year, moment.date.month, moment.date.day,
                                moment.hour, moment.minute))
       return true;
-    program.MsgBox(kOutsideCalendarTables);
+    program.MsgBox(OutsideCalendarTablesMessage());
   } catch (const Failure& failure) {
     program.MsgBox(failure.what());
   }

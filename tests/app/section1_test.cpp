@@ -7,7 +7,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-const std::string kOutside = "超出曆表範圍（民國1年至120年）";
+const std::string kOutside = "超出曆表範圍（民國1年1月7日0時7分至民國120年12月7日16時2分）";
 
 std::string DateMessage(const std::string& field) {
   return "出生時間當中的（" + field + "）資料輸入有誤，請重新操作";
