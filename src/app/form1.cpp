@@ -47,9 +47,7 @@ std::optional<int> WholeNumberIn(std::string_view text, int low, int high) {
   if (digits.empty() || digits.size() > 4) return std::nullopt;
   for (char c : digits)
     if (c < '0' || c > '9') return std::nullopt;
-  int value = static_cast<int>(TextToNumber(digits));
-  if (value < low || value > high) return std::nullopt;
-  return value;
+  return WholeNumberWithin(TextToNumber(digits), low, high);
 }
 
 // The year of section 1: the RocYear before the "(" of a list item ("73 (1984)" gives 73), or a
