@@ -264,6 +264,34 @@ TEST_F(Form8Test, AnOldRecordIsReadBackWithoutTouchingTheLists) {
   EXPECT_EQ(folder.Read("NOW"), " 94, 5, 11, 15, 7,1,1,1,1,1,1\r\n");
 }
 
+TEST_F(Form8Test, AnOldRecordIsReadByItsFirstElevenFieldsAndAnyOtherCodeDrawsYoungYin) {
+  folder.Write("twelve", " 94, 5, 11, 15, 7,1,2,3,4,1,3,9\r\n");
+  folder.Write("lines", "94\r\n5\r\n11\r\n15\r\n7\r\n1\r\n2\r\n3\r\n4\r\n1\r\n3\r\n");
+  Click("Option3");
+  Form8& form = Form();
+  for (const char* name : {"twelve", "lines"}) {
+    form.lineCodes = {};
+    Set("oldname", name);
+    Click("Command3");
+    EXPECT_EQ(Messages(), Texts{}) << name;
+    EXPECT_EQ(form.lineCodes, (LineCodes{"1", "2", "3", "4", "1", "3"})) << name;
+    EXPECT_EQ(At(30, 14), Texts{"水澤節"}) << name;
+  }
+  // Codes 7, x and 9 are young yin lines, drawn unmoved; 2 and 4 still move.
+  folder.Write("codes", " 94, 5, 11, 15, 7,2,7,x,4,9,2\r\n");
+  Set("oldname", "codes");
+  Click("Command3");
+  EXPECT_EQ(Messages(), Texts{});
+  EXPECT_EQ(form.lineCodes, (LineCodes{"2", "", "", "4", "", "2"}));
+  EXPECT_EQ(At(24.8, 22), Texts{"O"});
+  EXPECT_EQ(At(21.35, 21), Texts{"－－"});
+  EXPECT_EQ(At(24.8, 21), Texts{});
+  EXPECT_EQ(At(24.8, 20), Texts{});
+  EXPECT_EQ(At(24.8, 19), Texts{"X"});
+  EXPECT_EQ(At(21.35, 18), Texts{"－－"});
+  EXPECT_EQ(At(24.8, 17), Texts{"O"});
+}
+
 TEST_F(Form8Test, AMissingOrShortRecordKeepsTheWindowAsItWas) {
   folder.Write("short", " 94, 5, 11, 15, 7,1,2,3\r\n");
   folder.Write("nodate", " 0, 5, 11, 15, 7,1,2,3,4,1,3\r\n");
