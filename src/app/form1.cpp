@@ -10,6 +10,7 @@
 #include "base/program_folder.h"
 #include "base/record_file.h"
 #include "calendar/calendar_tables.h"
+#include "direct/entered_pillar_chart.h"
 #include "ui/window_protocol.h"
 
 namespace qm::app {
@@ -32,6 +33,7 @@ constexpr std::array<DateField, 5> kDateFields = {{
 
 constexpr std::string_view kRefusedName = "檔名不合用，請重新輸入";
 constexpr std::string_view kWriteFailed = "無法寫入出生資料檔";
+constexpr std::string_view kWrongStartAge = "幾歲起運資料輸入有誤，請重新操作";
 
 std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
@@ -45,9 +47,7 @@ std::optional<int> WholeNumberIn(std::string_view text, int low, int high) {
   if (digits.empty() || digits.size() > 4) return std::nullopt;
   for (char c : digits)
     if (c < '0' || c > '9') return std::nullopt;
-  int value = static_cast<int>(TextToNumber(digits));
-  if (value < low || value > high) return std::nullopt;
-  return value;
+  return WholeNumberWithin(TextToNumber(digits), low, high);
 }
 
 // The year of section 1: the RocYear before the "(" of a list item ("73 (1984)" gives 73), or a
@@ -143,7 +143,7 @@ bool Form1::TestTableRange(const EnteredMoment& moment) {
     if (IsWithinCalendarTables(moment.date.year, moment.date.month, moment.date.day,
                                moment.hour, moment.minute))
       return true;
-    program.MsgBox(kOutsideCalendarTables);
+    program.MsgBox(OutsideCalendarTablesMessage());
   } catch (const Failure& failure) {
     program.MsgBox(failure.what());
   }
@@ -245,6 +245,11 @@ void Form1::WarnParity(int stem, int branch, std::string_view stemList,
 }
 
 void Form1::Command4_Click() {
+  // Refused before anything is taken: nothing opens and nothing is written.
+  if (!direct::IsDrawnStartAge(direct::StartAgeOfText(Text("幾歲運")))) {
+    program.MsgBox(kWrongStartAge);
+    return;
+  }
   ui::StartVariables& v = Vars();
   struct PillarEntry {
     std::string_view stemList, branchList;

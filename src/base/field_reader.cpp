@@ -1,7 +1,6 @@
 #include "base/field_reader.h"
 
 #include <charconv>
-#include <cmath>
 #include <limits>
 
 #include <fcntl.h>
@@ -9,6 +8,7 @@
 #include <unistd.h>
 
 #include "base/failure.h"
+#include "base/number_text.h"
 
 namespace qm {
 namespace {
@@ -124,11 +124,10 @@ int FieldReader::NextInt() {
     pos_ = static_cast<std::size_t>(AfterSeparator(after, end) - begin);
     return static_cast<int>(negative ? -whole : whole);
   }
-  double value = NumberOf(Next(), name_);
-  // Checked before the conversion: a value beyond int has no int to compare with.
-  if (!(std::fabs(value) <= std::numeric_limits<int>::max()) || value != std::trunc(value))
-    throw Failure("資料不是整數：" + name_);
-  return static_cast<int>(value);
+  const std::optional<int> value = WholeNumberWithin(
+      NumberOf(Next(), name_), std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+  if (!value) throw Failure("資料不是整數：" + name_);
+  return *value;
 }
 
 }  // namespace qm

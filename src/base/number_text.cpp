@@ -105,6 +105,11 @@ double TextToNumber(std::string_view text) {
   return std::strtod(number.c_str(), nullptr);
 }
 
+std::optional<int> WholeNumberWithin(double value, int low, int high) {
+  if (!(value >= low && value <= high) || value != std::trunc(value)) return std::nullopt;
+  return static_cast<int>(value);
+}
+
 std::string RecordNumber(double value) {
   std::string text = ShortestMagnitude(value);
   if (text.size() > 1 && text[0] == '0' && text[1] == '.') text.erase(0, 1);

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -7,6 +8,11 @@ namespace qm {
 // The leading number of a text (blanks before it skipped), stopping at the first character that
 // cannot continue it; 0 when the text begins with no number. "73 (1984)" -> 73, "5/" -> 5.
 double TextToNumber(std::string_view text);
+
+// A number as a whole number from low to high; none for a fraction, for a number outside the
+// range however far (infinity included) and for nan. The range is checked while the number is
+// still a double: a number beyond int has no int to become.
+std::optional<int> WholeNumberWithin(double value, int low, int high);
 
 // A number as a record field: one blank in place of the sign, shortest decimal text up to 15
 // significant digits, no zero before the point: 73 -> " 73", 0.5 -> " .5", -3 -> "-3".

@@ -37,13 +37,27 @@ std::optional<LunarDate> SolarToLunar(int year, int month, int day);
 // The Gregorian date of a lunar date; no date when the lunar year has no month of that number.
 std::optional<SolarDate> LunarToSolar(int lunarYear, double lunarMonth, int lunarDay);
 
-// A birth moment whose whole chart the tables can draw: on or after their first 節 (小寒 of
-// RocYear 1) and before their last (大雪 of RocYear 120), since the luck start counts to the 節
-// on either side of the moment. Reads SEG.DAT and BIG1.DAT; a missing or short table throws
-// qm::Failure.
+// A moment of the calendar: RocYear, Gregorian month and day, hour 0..23 and minute.
+struct Moment {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+  bool operator==(const Moment&) const = default;
+};
+
+// The first and the last 節 of the calendar tables (小寒 of RocYear 1, 大雪 of RocYear 120), as
+// SEG.DAT and BIG1.DAT give them; a missing or short table throws qm::Failure.
+struct CalendarTableEdges {
+  Moment first, last;
+};
+CalendarTableEdges ReadCalendarTableEdges();
+
+// A birth moment whose whole chart the tables can draw: on or after their first 節 and before
+// their last, since the luck start counts to the 節 on either side of the moment. Reads the
+// tables as ReadCalendarTableEdges does.
 bool IsWithinCalendarTables(int year, int month, int day, int hour, int minute);
-// What a window says when it refuses a moment outside the tables.
-inline constexpr std::string_view kOutsideCalendarTables = "超出曆表範圍（民國1年至120年）";
+// What a window says when it refuses a moment outside the tables, naming their edges:
+// "超出曆表範圍（民國1年1月7日0時7分至民國120年12月7日16時2分）". Reads the tables as
+// ReadCalendarTableEdges does.
+std::string OutsideCalendarTablesMessage();
 
 // The ten results of the pillars of a moment, handed to every window that reads them.
 struct Pillars {

@@ -9,11 +9,6 @@
 
 namespace qm {
 
-struct Moment {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0;
-  bool operator==(const Moment&) const = default;
-};
-
 // The five tables the steps read, each read afresh by ReadPillarTables.
 struct PillarTables {
   YearMonthTable jieDays;

@@ -9,6 +9,11 @@ std::string SexCodeOfText(std::string_view text) { return text == "男" ? "M" : 
 
 double StartAgeOfText(std::string_view text) { return TextToNumber(text); }
 
+bool IsDrawnStartAge(double age) {
+  constexpr double kLastStartAge = 100;
+  return age >= 0 && age <= kLastStartAge;  // false for nan too
+}
+
 natal::ChartLayout EnteredPillarsLayout() {
   natal::ChartLayout layout;
   layout.scale = {0, -0.5, 87, 26.5};

@@ -16,6 +16,9 @@ std::string SexCodeOfText(std::string_view text);
 // The luck start age of the start screen's text: its leading number, fraction included; 0 when
 // it begins with none. "3.5" gives 3.5, "abc" 0.
 double StartAgeOfText(std::string_view text);
+// A start age the chart is drawn for: from 0 to 100 years. An age past them (309 typed digits
+// read as infinity, a minus sign) would print ages of no life, or "inf".
+bool IsDrawnStartAge(double age);
 
 // The natal chart's places in a scale two rows taller, (0,-0.5)-(87,26.5); the ages over the luck
 // pillars cut down from the typed start age, nothing added.

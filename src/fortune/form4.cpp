@@ -18,6 +18,8 @@ namespace qm::fortune {
 namespace {
 
 constexpr ui::Colour kButtonFace = 0x00E0E0E0;
+constexpr std::string_view kWindowTooShort = "繪圖期限不可小於一年";
+constexpr std::string_view kNoBirthYear = "直接輸入干支的命盤沒有出生年，無法繪出運勢圖";
 // The window of years is never moved beyond these, so that no count of years can overflow.
 constexpr int kYearsLimit = 1000;
 
@@ -88,7 +90,7 @@ void FORM4::Draw() {
   const int now = static_cast<int>(CurrentRocYear(program.platform.DateText()));
   const FortuneWindow window = FortuneWindowOf(birthYear, now, 始年1, 終年1);
   YL = window.Span();
-  if (YL < 1) return RefuseEmptyWindow();
+  if (YL < 1) return RefuseEmptyWindow(record.birth.has_value());
   canvas.drawWidth = 1;
   const RoleChoices choices = {{{用神10, 用神11}, {喜神10, 喜神11}, {閒神10, 閒神11},
                                 {仇神10, 仇神11}, {忌神10, 忌神11}}};
@@ -103,8 +105,10 @@ void FORM4::Draw() {
   PrintFortuneTexts(canvas, {choices, window, birthYear, record.dayStem, yearPillars});
 }
 
-void FORM4::RefuseEmptyWindow() {
-  program.MsgBox("繪圖期限不可小於一年");
+void FORM4::RefuseEmptyWindow(bool hasBirthYear) {
+  // A chart from entered pillars has no birth year and counts its ages from RocYear 0, so from
+  // RocYear 110 on its window is empty whatever the years: the refusal says so.
+  program.MsgBox(hasBirthYear ? kWindowTooShort : kNoBirthYear);
   program.windows.Hide(*this);
   CloseListWindow();
   program.windows.Show(program.windows.Get(ui::kStartScreen));

@@ -47,7 +47,9 @@ class FORM4 : public ui::Window {
   // ShiftFortuneWindow: the new years back and ahead from those of the last drawing, kept
   // within -1000..1000, then a drawing.
   void ShiftFortuneWindow(int back, int ahead);
-  void RefuseEmptyWindow();
+  // Says why the window of years is empty (for a luck record without a birth date, that it has
+  // no birth year) and gives the start screen back.
+  void RefuseEmptyWindow(bool hasBirthYear);
   // The list window goes with this window: when it returns and when its window is refused.
   void CloseListWindow();
 };

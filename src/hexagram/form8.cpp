@@ -1,6 +1,6 @@
 #include "hexagram/form8.h"
 
-#include <algorithm>
+#include <limits>
 #include <optional>
 
 #include "base/failure.h"
@@ -44,23 +44,18 @@ const std::vector<std::string_view> kHiddenForPrint = {
     "Command1", "Command2", "Command3", "Command4", "oldname", "newname",
     "古年干", "古年支", "古月干", "古月支", "古日干", "古日支", "古時干", "古時支"};
 
-// A typed date field: its leading number, which must be a whole one.
+// A typed date field: its leading number, which must be a whole one; its range is the date's
+// to judge, so any whole number an int holds passes here.
 std::optional<int> WholeNumberOf(std::string_view text) {
-  const double value = TextToNumber(text);
-  const int whole = static_cast<int>(value);
-  if (whole != value) return std::nullopt;
-  return whole;
+  return WholeNumberWithin(TextToNumber(text), std::numeric_limits<int>::min(),
+                           std::numeric_limits<int>::max());
 }
 
-// A coin is a whole number 1..10 drawn from r in [0, 1); it counts when odd. Three coins give
-// the line: three odd "2" 老陽, two "1" 少陽, one "3" 少陰, none "4" 老陰.
+// Three coins give the line: three odd "2" 老陽, two "1" 少陽, one "3" 少陰, none "4" 老陰.
 std::string ThrowLine(ui::Platform& platform) {
   constexpr std::array<std::string_view, 4> kByOddCoins = {"4", "3", "1", "2"};
   int odd = 0;
-  for (int coin = 0; coin < 3; ++coin) {
-    const int number = std::min(10, static_cast<int>(10 * platform.Rnd() + 1));
-    odd += number % 2;
-  }
+  for (int coin = 0; coin < 3; ++coin) odd += CoinNumber(platform.Rnd()) % 2;
   return std::string(kByOddCoins[odd]);
 }
 

@@ -26,6 +26,30 @@ std::optional<std::string_view> SingleLine(std::string_view content) {
   return content;
 }
 
+// The last character that is no blank and no line end is a comma: a field follows it, empty.
+bool EndsInComma(std::string_view text) {
+  const std::size_t last = text.find_last_not_of(" \t\r\n");
+  return last != std::string_view::npos && text[last] == ',';
+}
+
+// The first eleven fields of a text, taken as the field reader takes them (a comma or a line end
+// between fields, blanks before a field skipped): five whole numbers, then six codes as they
+// stand. None when a time field is no whole number or the text holds fewer fields. The reader
+// is left after the eleventh field.
+std::optional<HexagramRecord> FirstElevenFields(FieldReader& reader, std::string_view text) {
+  HexagramRecord record;
+  try {
+    DivinationTime& t = record.time;
+    for (int* field : {&t.year, &t.month, &t.day, &t.hour, &t.minute}) *field = reader.NextInt();
+    for (int k = 0; k < 5; ++k) record.lines[k] = reader.Next();
+    // A text ending in a comma closes on an empty last code.
+    record.lines[5] = reader.AtEnd() && EndsInComma(text) ? "" : std::string(reader.Next());
+  } catch (const Failure&) {
+    return std::nullopt;
+  }
+  return record;
+}
+
 }  // namespace
 
 void WriteHexagramRecord(std::string_view name, const HexagramRecord& record) {
@@ -38,27 +62,25 @@ void WriteHexagramRecord(std::string_view name, const HexagramRecord& record) {
 }
 
 std::optional<HexagramRecord> ParseHexagramRecord(std::string_view content) {
-  const std::optional<std::string_view> line = SingleLine(content);
-  if (!line) return std::nullopt;
-  FieldReader reader = FieldReader::FromText(std::string(*line));
-  HexagramRecord record;
-  try {
-    DivinationTime& t = record.time;
-    for (int* field : {&t.year, &t.month, &t.day, &t.hour, &t.minute}) *field = reader.NextInt();
-    for (int k = 0; k < 5; ++k) record.lines[k] = reader.Next();
-    // A line ending in a comma closes on an empty last code.
-    record.lines[5] = line->ends_with(',') ? "" : std::string(reader.Next());
-  } catch (const Failure&) {
-    return std::nullopt;
-  }
-  if (!reader.AtEnd()) return std::nullopt;
-  for (const std::string& code : record.lines)
-    if (!IsLineCode(code)) return std::nullopt;
+  FieldReader reader = FieldReader::FromText(std::string(content));
+  std::optional<HexagramRecord> record = FirstElevenFields(reader, content);
+  if (!record) return std::nullopt;
+  // A code that is none of the four draws as a young yin line, as an empty one does; it is kept
+  // as empty, so that a record saved from it again is a hexagram record.
+  for (std::string& code : record->lines)
+    if (!IsLineCode(code)) code.clear();
   return record;
 }
 
 bool IsHexagramRecordText(std::string_view content) {
-  return ParseHexagramRecord(content).has_value();
+  const std::optional<std::string_view> line = SingleLine(content);
+  if (!line) return false;
+  FieldReader reader = FieldReader::FromText(std::string(*line));
+  const std::optional<HexagramRecord> record = FirstElevenFields(reader, *line);
+  if (!record || !reader.AtEnd()) return false;
+  for (const std::string& code : record->lines)
+    if (!IsLineCode(code)) return false;
+  return true;
 }
 
 std::optional<HexagramRecord> ReadHexagramRecord(std::string_view name) {

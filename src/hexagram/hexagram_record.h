@@ -23,11 +23,16 @@ inline constexpr std::string_view kDefaultRecordName = "NOW";
 // replaced). Throws qm::Failure when it cannot be written.
 void WriteHexagramRecord(std::string_view name, const HexagramRecord& record);
 
-// The record in a file's content: one line of eleven fields, five whole numbers and six codes
-// "1".."4" (a code never set is empty). No record for anything else.
+// The record in a file's content, read as every record is read: its first eleven fields,
+// separated by commas or line ends, blanks before a field skipped; five whole numbers, then the
+// codes of lines 1..6. What follows the eleventh field is not read. A code other than "1".."4"
+// comes back empty (a young yin line, as a code never set). No record when a time field is no
+// whole number or there are fewer than eleven fields.
 std::optional<HexagramRecord> ParseHexagramRecord(std::string_view content);
-// Whether a file's content is a hexagram record: what a name check asks before a record may
-// replace a file that already has the name.
+// Whether a file's content is a hexagram record as this program writes it: one line of exactly
+// eleven fields, five whole numbers and six codes "1".."4" or empty. What a name check asks
+// before a record may replace a file that already has the name; stricter than the reader, so
+// that nothing but such a record is ever replaced.
 bool IsHexagramRecordText(std::string_view content);
 
 // The record of the named file; none when the file is missing or holds no record.

@@ -1,6 +1,7 @@
 #include "hexagram/hexagram_rules.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "base/branch_pairs.h"
 #include "hexagram/hexagram_tables.h"
@@ -9,6 +10,13 @@
 namespace qm::hexagram {
 
 bool IsMovingLine(std::string_view code) { return code == "2" || code == "4"; }
+
+int CoinNumber(double r) {
+  constexpr double kFaces = 10;
+  const double coin = std::floor(kFaces * r) + 1;
+  if (!(coin >= 1)) return 1;
+  return coin >= kFaces ? static_cast<int>(kFaces) : static_cast<int>(coin);
+}
 
 LineFlags LineFlagsOf(const LineCodes& codes) {
   LineFlags flags;

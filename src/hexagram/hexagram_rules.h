@@ -18,6 +18,10 @@ using SixLines = std::array<int, 6>;
 // A moving line is an old one: "2" or "4".
 bool IsMovingLine(std::string_view code);
 
+// A coin: the whole number 1..10 of 10 r + 1 for r drawn from [0, 1); it counts when odd. A
+// number no generator gives is held to the nearest end: 1 below 0 (and for nan), 10 from 1 on.
+int CoinNumber(double r);
+
 // The yang (1) and yin (0) lines of the primary hexagram and of the hexagram it changes into:
 // old yang turns yin, old yin turns yang.
 struct LineFlags {

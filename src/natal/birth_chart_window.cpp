@@ -1,5 +1,8 @@
 #include "natal/birth_chart_window.h"
 
+#include <optional>
+#include <string>
+
 #include "base/birth_record.h"
 #include "base/failure.h"
 #include "base/roc_year.h"
@@ -10,14 +13,16 @@
 namespace qm::natal {
 namespace {
 
-// A step never moves into a moment whose chart the tables cannot draw whole. Without the tables
-// nothing can be drawn anyway: the step goes on and its drawing stops silently.
-bool IsWithinTables(int year, int month, int day, int hour, int minute) {
+// A step never moves into a moment whose chart the tables cannot draw whole: the message that
+// refuses it, none for a moment within the tables. Without the tables nothing can be drawn
+// anyway: the step goes on and its drawing stops silently.
+std::optional<std::string> RefusalOfStep(int year, int month, int day, int hour, int minute) {
   try {
-    return IsWithinCalendarTables(year, month, day, hour, minute);
+    if (!IsWithinCalendarTables(year, month, day, hour, minute))
+      return OutsideCalendarTablesMessage();
   } catch (const Failure&) {
-    return true;
   }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -93,8 +98,8 @@ void BirthChartWindow::StepBirthDate(Step step) {
       else hour -= 22, dayForward();
       break;
   }
-  if (!IsWithinTables(year, month, day, hour, Iform1)) {
-    program.MsgBox(kOutsideCalendarTables);
+  if (const std::optional<std::string> refusal = RefusalOfStep(year, month, day, hour, Iform1)) {
+    program.MsgBox(*refusal);
     return;
   }
   Yform1 = year, Mform1 = month, Dform1 = day, Hform1 = hour;

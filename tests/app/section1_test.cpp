@@ -7,7 +7,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-const std::string kOutside = "超出曆表範圍（民國1年至120年）";
+const std::string kOutside = "超出曆表範圍（民國1年1月7日0時7分至民國120年12月7日16時2分）";
 
 std::string DateMessage(const std::string& field) {
   return "出生時間當中的（" + field + "）資料輸入有誤，請重新操作";
@@ -83,6 +83,26 @@ TEST_F(Section1Test, RefusesDatesThatAreNoDates) {
   for (const Case& c : cases) {
     FillDate(c.date[0], c.date[1], c.date[2], c.date[3], c.date[4]);
     EXPECT_EQ(Press(), DateMessage(c.field)) << c.date[0] << " " << c.date[1] << " " << c.date[2];
+  }
+  EXPECT_EQ(RecordCount(), 0u);
+  EXPECT_EQ(Opened("Form2"), nullptr);
+}
+
+// Numbers past any date, past an int, or read as infinity (309 digits) are refused by the
+// field they were typed into, like any other wrong entry.
+TEST_F(Section1Test, RefusesATypedNumberOfAnySizeInEveryField) {
+  const Texts huge = {"9999999999", "-9999999999", "2147483648", std::string(308, '9'),
+                      "1" + std::string(309, '0'), std::string(400, '9') + ".5"};
+  const Texts good = {"73 (1984)", "5", "12", "8", "30"};
+  const Texts fields = {"年", "月", "日", "時", "分"};
+  Set("newname", "rec");
+  for (std::size_t f = 0; f < good.size(); ++f) {
+    for (const std::string& number : huge) {
+      Texts date = good;
+      date[f] = number;
+      FillDate(date[0], date[1], date[2], date[3], date[4]);
+      EXPECT_EQ(Press(), DateMessage(fields[f])) << fields[f] << " " << number.substr(0, 12);
+    }
   }
   EXPECT_EQ(RecordCount(), 0u);
   EXPECT_EQ(Opened("Form2"), nullptr);

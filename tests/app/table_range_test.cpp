@@ -62,7 +62,7 @@ TEST_F(TableRangeTest, AMomentOutsideTheTablesIsRefusedAndNothingIsWritten) {
       {{"120 (2031)", "10", "23", "16", "2"}, kLunar},
   };
   for (const auto& [date, calendar] : outside)
-    EXPECT_EQ(Enter(date, calendar), std::vector<std::string>{"超出曆表範圍（民國1年至120年）"})
+    EXPECT_EQ(Enter(date, calendar), std::vector<std::string>{"超出曆表範圍（民國1年1月7日0時7分至民國120年12月7日16時2分）"})
         << date[0] << " " << date[1] << "/" << date[2];
   EXPECT_EQ(RecordCount(), 0u);
   EXPECT_EQ(program.windows.Loaded("Form2"), nullptr);
@@ -91,7 +91,7 @@ TEST_F(TableRangeTest, ARecordOutsideTheTablesIsRefusedForEveryWindowOfSection2)
     for (const Button& button : buttons) {
       platform.messages.clear();
       Click(button.name);
-      EXPECT_EQ(Messages(), std::vector<std::string>{"超出曆表範圍（民國1年至120年）"})
+      EXPECT_EQ(Messages(), std::vector<std::string>{"超出曆表範圍（民國1年1月7日0時7分至民國120年12月7日16時2分）"})
           << record << button.name;
       EXPECT_EQ(program.windows.Loaded(button.window), nullptr) << record << button.name;
       EXPECT_TRUE(StartShown());

@@ -1,6 +1,9 @@
 // The number and text conversions of records, chart texts and patterns.
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <optional>
+
 #include "base/number_text.h"
 
 namespace qm {
@@ -18,6 +21,27 @@ TEST(TextToNumber, TakesTheLeadingNumberAndZeroWhenThereIsNone) {
       {" .25,", 0.25}, {"1/5", 1},  {"甲", 0},
   };
   for (const TextCase& c : cases) EXPECT_EQ(TextToNumber(c.text), c.number) << c.text;
+}
+
+TEST(WholeNumberWithin, OnlyAWholeNumberOfTheRangeAndNothingBeyondIt) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+  struct Case {
+    double value;
+    int low, high;
+    std::optional<int> whole;
+  };
+  const Case cases[] = {
+      {5, 1, 12, 5},      {1, 1, 12, 1},          {12, 1, 12, 12},        {0, 1, 12, {}},
+      {13, 1, 12, {}},    {5.5, 1, 12, {}},       {-0.0, 0, 59, 0},       {9999999999, 0, 23, {}},
+      {-9999999999, 0, 23, {}},                   {1e300, 0, 23, {}},     {kInf, 0, 23, {}},
+      {-kInf, kMin, kMax, {}},                    {std::numeric_limits<double>::quiet_NaN(), kMin, kMax, {}},
+      {2147483647, kMin, kMax, kMax},             {-2147483648.0, kMin, kMax, kMin},
+      {2147483648.0, kMin, kMax, {}},             {-2147483649.0, kMin, kMax, {}},
+      {9999999999, kMin, kMax, {}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(WholeNumberWithin(c.value, c.low, c.high), c.whole) << c.value << " " << c.low;
 }
 
 struct NumberCase {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
+#include <string>
 
 #include "base/failure.h"
 #include "calendar/calendar.h"
@@ -27,6 +29,37 @@ TEST(IsWithinCalendarTables, FromTheFirstJieUpToTheLast) {
     EXPECT_EQ(IsWithinCalendarTables(y, m, d, h, i), c.within)
         << y << "/" << m << "/" << d << " " << h << ":" << i;
   }
+}
+
+TEST(OutsideCalendarTablesMessage, NamesTheFirstAndTheLastJieOfTheTables) {
+  EXPECT_EQ(OutsideCalendarTablesMessage(),
+            "超出曆表範圍（民國1年1月7日0時7分至民國120年12月7日16時2分）");
+}
+
+// The edges come from the tables, not from the program: tables moved by hand move the message
+// and the span with them.
+TEST(OutsideCalendarTablesMessage, FollowsTheTablesItReads) {
+  test::TableFolder folder;
+  std::string days = folder.Read("SEG.DAT");
+  days.replace(days.find(" 7,"), 3, " 8,");     // the first 小寒 on the 8th
+  days.replace(days.rfind(" 7\r\n"), 2, " 6");  // the last 大雪 on the 6th
+  folder.Write("SEG.DAT", days);
+  std::string times = folder.Read("BIG1.DAT");
+  times.replace(times.find(" 0, 7,"), 6, " 1, 9,");
+  times.replace(times.rfind(" 16, 2"), 6, " 5, 30");
+  folder.Write("BIG1.DAT", times);
+  EXPECT_EQ(OutsideCalendarTablesMessage(),
+            "超出曆表範圍（民國1年1月8日1時9分至民國120年12月6日5時30分）");
+  EXPECT_FALSE(IsWithinCalendarTables(1, 1, 8, 1, 8));
+  EXPECT_TRUE(IsWithinCalendarTables(1, 1, 8, 1, 9));
+  EXPECT_TRUE(IsWithinCalendarTables(120, 12, 6, 5, 29));
+  EXPECT_FALSE(IsWithinCalendarTables(120, 12, 6, 5, 30));
+}
+
+TEST(OutsideCalendarTablesMessage, WithoutTheJieTablesFails) {
+  test::TableFolder folder;
+  std::filesystem::remove(folder / "SEG.DAT");
+  EXPECT_THROW(OutsideCalendarTablesMessage(), Failure);
 }
 
 TEST(IsWithinCalendarTables, WithoutTheJieTablesFails) {

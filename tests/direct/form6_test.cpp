@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "app/form1.h"
+#include "direct/entered_pillar_chart.h"
 #include "direct/form6.h"
 #include "support/chart_window_fixture.h"
 
@@ -129,10 +132,10 @@ TEST_F(Form6Test, TheStartAgeIsTheLeadingNumberOfItsTextCutDownForTheAges) {
       {"10", " 10", {" 10", " 20", " 30", " 40", " 50", " 60", " 70", " 80", " 90", "100"}},
       {"3.5", " 3.5", {" 3", " 13", " 23", " 33", " 43", " 53", " 63", " 73", " 83", " 93"}},
       {"abc", " 0", {" 0", " 10", " 20", " 30", " 40", " 50", " 60", " 70", " 80", " 90"}},
-      {"-2", "-2", {"-2", " 8", " 18", " 28", " 38", " 48", " 58", " 68", " 78", " 88"}},
       {" 7.9歲", " 7.9", {" 7", " 17", " 27", " 37", " 47", " 57", " 67", " 77", " 87", " 97"}},
-      // A typed age beyond the range of an int still gives its ages, cut to three places.
-      {"99999999999", " 99999999999", {"999", "009", "019", "029", "039", "049", "059", "069", "079", "089"}},
+      {"0", " 0", {" 0", " 10", " 20", " 30", " 40", " 50", " 60", " 70", " 80", " 90"}},
+      // The last age taken; the later ages are cut to three places.
+      {"100", " 100", {"100", "110", "120", "130", "140", "150", "160", "170", "180", "190"}},
   };
   for (const Case& t : cases) {
     SCOPED_TRACE(t.text);
@@ -143,6 +146,35 @@ TEST_F(Form6Test, TheStartAgeIsTheLeadingNumberOfItsTextCutDownForTheAges) {
                                          " 2, 12, 3, 1\r\n");
     program.Click(Shown(), "cmd_return1");
   }
+}
+
+// A start age whose leading number is not from 0 to 100 is refused on the start screen: the
+// window does not open and BIGFOR is not written. 309 digits read as infinity.
+TEST_F(Form6Test, AStartAgeOutsideZeroToHundredIsRefusedAndNothingOpensOrIsWritten) {
+  const std::string refused[] = {"-2", "-0.5", "100.5", "101", "99999999999",
+                                 std::string(308, '9'), "1" + std::string(309, '0'),
+                                 std::string(400, '9') + ".5歲"};
+  for (const std::string& age : refused) {
+    SCOPED_TRACE(age.substr(0, 20));
+    platform.messages.clear();
+    Open("甲子 丙寅 戊辰 庚申", "男", age);
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages.empty() ? "" : platform.messages[0].text,
+              "幾歲起運資料輸入有誤，請重新操作");
+    EXPECT_EQ(Window(), nullptr);
+    EXPECT_TRUE(StartShown());
+    EXPECT_FALSE(std::filesystem::exists(folder / "BIGFOR"));
+    EXPECT_EQ(program.start.f幾歲運, "");
+  }
+}
+
+TEST(StartAge, IsDrawnFromZeroToHundredOnly) {
+  const std::pair<double, bool> cases[] = {
+      {0, true}, {3.5, true}, {100, true}, {-0.5, false}, {100.01, false}, {1e300, false},
+      {std::numeric_limits<double>::infinity(), false},
+      {-std::numeric_limits<double>::infinity(), false},
+      {std::numeric_limits<double>::quiet_NaN(), false}};
+  for (const auto& [age, drawn] : cases) EXPECT_EQ(IsDrawnStartAge(age), drawn) << age;
 }
 
 TEST_F(Form6Test, AMismatchedPillarIsWarnedAboutAndDrawnWithBlankNayinCells) {

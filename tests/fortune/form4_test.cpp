@@ -159,6 +159,47 @@ TEST_F(Form4Test, ARecordOfEnteredPillarsCountsFromRocYearZeroUpToAgeHundred) {
   EXPECT_EQ(ReadFortuneListing().back().substr(0, 9), "100  99  ");
 }
 
+// An empty window of a record without a birth date is said to have no birth year: from RocYear
+// 110 on such a record has no age left to draw, and the years were not changed.
+TEST_F(Form4Test, AnEmptyWindowOfARecordWithoutABirthDateSaysItHasNoBirthYear) {
+  const std::string noBirthYear = "直接輸入干支的命盤沒有出生年，無法繪出運勢圖";
+  struct Case {
+    bool birth;
+    std::string date, message;  // message: "" when the window is drawn
+  };
+  const Case cases[] = {
+      {false, "2020/12/31", ""},          {false, "2021/1/1", noBirthYear},
+      {false, "2031/12/31", noBirthYear}, {true, "2021/1/1", ""},
+      {true, "2071/1/1", ""},             {true, "2081/1/1", "繪圖期限不可小於一年"},
+  };
+  for (const Case& c : cases) {
+    natal::LuckRecord record = fixture::RecordStartingAt(7.41);
+    if (!c.birth) record.birth.reset();
+    natal::WriteBigFor(record);
+    platform.date = c.date;
+    platform.messages.clear();
+    Open();
+    const std::string said = platform.messages.empty() ? "" : platform.messages[0].text;
+    EXPECT_EQ(said, c.message) << c.birth << " " << c.date;
+    EXPECT_LE(platform.messages.size(), 1u);
+    EXPECT_EQ(Shown(Curve()), c.message.empty()) << c.birth << " " << c.date;
+    EXPECT_EQ(StartShown(), !c.message.empty()) << c.birth << " " << c.date;
+    if (Shown(Curve())) Click(*Curve(), "cmd_return41");
+  }
+}
+
+// The same record narrowed step by step to an empty window is refused in the same words.
+TEST_F(Form4Test, ARecordWithoutABirthDateNarrowedToNothingSaysItHasNoBirthYear) {
+  natal::LuckRecord record = fixture::RecordStartingAt(7.41);
+  record.birth.reset();
+  natal::WriteBigFor(record);
+  Open();
+  for (int i = 0; i < 4; ++i) Click(*Curve(), "Command_25");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "直接輸入干支的命盤沒有出生年，無法繪出運勢圖");
+  EXPECT_TRUE(StartShown());
+}
+
 TEST_F(Form4Test, TheYearsAreKeptWithinAThousand) {
   Open();
   FORM4& form = *Curve();

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -186,6 +187,28 @@ TEST_F(Form8Test, ATypedDateThatIsNoDateChangesNothing) {
   EXPECT_TRUE(Exists("rec"));
 }
 
+// Numbers past any date, past an int, or read as infinity (309 digits) are refused like any other
+// wrong date, in every field, and nothing is written.
+TEST_F(Form8Test, ATypedNumberOfAnySizeIsRefusedAsAWrongDate) {
+  const Texts huge = {"9999999999", "-9999999999", "2147483648", "-2147483649", "2147483647",
+                      std::string(308, '9'), "1" + std::string(309, '0'),
+                      "-" + std::string(400, '9') + ".5"};
+  const Texts good = {"93 (2004)", "5", "12", "8", "5"};
+  Click("Option2");
+  Set("newname", "rec");
+  for (std::size_t field = 0; field < good.size(); ++field) {
+    for (const std::string& number : huge) {
+      Texts fields = good;
+      fields[field] = number;
+      SetDate(fields);
+      Click("Command2");
+      EXPECT_EQ(Messages(), Texts{"日期資料輸入有誤，請重新操作"}) << field << " " << number.substr(0, 12);
+      EXPECT_EQ(Form().chartTime, (DivinationTime{94, 5, 11, 15, 7}));
+    }
+  }
+  EXPECT_FALSE(Exists("rec"));
+}
+
 TEST_F(Form8Test, ARefusedNameSkipsTheWriteButTheChartIsDrawn) {
   Click("Option2");
   SetDate({"93 (2004)", "5", "12", "8", "5"});
@@ -239,6 +262,34 @@ TEST_F(Form8Test, AnOldRecordIsReadBackWithoutTouchingTheLists) {
   // Compute right after: the lists' codes with the record's time, under RecordFileName.
   Click("Command1");
   EXPECT_EQ(folder.Read("NOW"), " 94, 5, 11, 15, 7,1,1,1,1,1,1\r\n");
+}
+
+TEST_F(Form8Test, AnOldRecordIsReadByItsFirstElevenFieldsAndAnyOtherCodeDrawsYoungYin) {
+  folder.Write("twelve", " 94, 5, 11, 15, 7,1,2,3,4,1,3,9\r\n");
+  folder.Write("lines", "94\r\n5\r\n11\r\n15\r\n7\r\n1\r\n2\r\n3\r\n4\r\n1\r\n3\r\n");
+  Click("Option3");
+  Form8& form = Form();
+  for (const char* name : {"twelve", "lines"}) {
+    form.lineCodes = {};
+    Set("oldname", name);
+    Click("Command3");
+    EXPECT_EQ(Messages(), Texts{}) << name;
+    EXPECT_EQ(form.lineCodes, (LineCodes{"1", "2", "3", "4", "1", "3"})) << name;
+    EXPECT_EQ(At(30, 14), Texts{"水澤節"}) << name;
+  }
+  // Codes 7, x and 9 are young yin lines, drawn unmoved; 2 and 4 still move.
+  folder.Write("codes", " 94, 5, 11, 15, 7,2,7,x,4,9,2\r\n");
+  Set("oldname", "codes");
+  Click("Command3");
+  EXPECT_EQ(Messages(), Texts{});
+  EXPECT_EQ(form.lineCodes, (LineCodes{"2", "", "", "4", "", "2"}));
+  EXPECT_EQ(At(24.8, 22), Texts{"O"});
+  EXPECT_EQ(At(21.35, 21), Texts{"－－"});
+  EXPECT_EQ(At(24.8, 21), Texts{});
+  EXPECT_EQ(At(24.8, 20), Texts{});
+  EXPECT_EQ(At(24.8, 19), Texts{"X"});
+  EXPECT_EQ(At(21.35, 18), Texts{"－－"});
+  EXPECT_EQ(At(24.8, 17), Texts{"O"});
 }
 
 TEST_F(Form8Test, AMissingOrShortRecordKeepsTheWindowAsItWas) {
@@ -378,6 +429,16 @@ TEST_F(Form8Test, CoinsThrowEachLineFromThreeNumbers) {
   EXPECT_EQ(At(24.8, 19), Texts{"X"});
   EXPECT_EQ(At(24.8, 18), Texts{});
   EXPECT_EQ(At(24.8, 17), Texts{"X"});
+}
+
+// Numbers no generator gives still throw lines of the four codes: below 0 a coin is 1 (odd),
+// from 1 on it is 10 (even).
+TEST_F(Form8Test, CoinsFromNumbersOutsideTheGeneratorsRangeStayLines) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  platform.randoms = {-1, -1, -1,  5, 5, 5,  -1, 1, 1,  1e300, -1e300, -1,  nan, nan, inf,  -inf, inf, 2};
+  Click("Option7");
+  EXPECT_EQ(Form().lineCodes, (LineCodes{"2", "4", "3", "1", "1", "3"}));
 }
 
 TEST_F(Form8Test, PrintingHidesTheControlsAndPrintsAgainOnEveryClick) {

@@ -38,12 +38,9 @@ TEST(HexagramRecord, RefusesWhatIsNoRecord) {
       "",
       " 94, 5, 11, 15, 7,1,2,3,4,1\r\n",          // ten fields
       " 94, 5, 11, 15, 7,1,2,3,4,\r\n",           // ten fields, the last one empty
-      " 94, 5, 11, 15, 7,1,2,3,4,1,3,1\r\n",      // twelve
-      " 94, 5, 11, 15, 7,1,2,3\r\n4,1,3\r\n",     // two lines
-      " 94, 5, 11, 15, 7,1,2,3,4,1,5\r\n",        // a code that is no line
-      " 94, 5, 11, 15, 7,1,2,3,4,1,13\r\n",
       " 94, May, 11, 15, 7,1,2,3,4,1,3\r\n",      // a date field that is no number
       " 94, 5.5, 11, 15, 7,1,2,3,4,1,3\r\n",
+      " 94, 9999999999, 11, 15, 7,1,2,3,4,1,3\r\n",  // no int
       " 73, 5, 12,8,30,M,N\r\n",                   // a birth record
   };
   for (const std::string& content : notRecords) {
@@ -51,6 +48,43 @@ TEST(HexagramRecord, RefusesWhatIsNoRecord) {
     EXPECT_FALSE(IsHexagramRecordText(content)) << content;
   }
   EXPECT_TRUE(IsHexagramRecordText(" 94, 5, 11, 15, 7,1,2,3,4,1,3\r\n"));
+}
+
+// The reader takes the first eleven fields wherever the lines end and whatever follows them,
+// and a code that is none of the four as an empty one; only a record of exactly one line of
+// eleven fields with codes "1".."4" or empty may be replaced by a save.
+TEST(HexagramRecord, ReadsTheFirstElevenFieldsButOnlyItsOwnLineMayBeReplaced) {
+  struct Case {
+    std::string content;
+    LineCodes lines;
+  };
+  const LineCodes example = kExample.lines;
+  const Case cases[] = {
+      {" 94, 5, 11, 15, 7,1,2,3,4,1,3,1\r\n", example},                // twelve fields
+      {" 94, 5, 11, 15, 7,1,2,3,4,1,3\r\n 73, 5, 12,8,30,M,N\r\n", example},  // a second line
+      {" 94, 5, 11, 15, 7,1,2,3\r\n4,1,3\r\n", example},             // two lines
+      {" 94\r\n 5\r\n 11\r\n 15\r\n 7\r\n1\r\n2\r\n3\r\n4\r\n1\r\n3\r\n", example},  // a field a line
+      {" 94, 5, 11, 15, 7,1,2,3,\n\n4,1,3", example},                    // an empty line between
+      {" 94, 5, 11, 15, 7,1,2,3,4,1,5\r\n", {"1", "2", "3", "4", "1", ""}},  // codes of no line
+      {" 94, 5, 11, 15, 7,0,13,x,老陽,-1,3\r\n", {"", "", "", "", "", "3"}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ParseHexagramRecord(c.content), (HexagramRecord{kExample.time, c.lines})) << c.content;
+    EXPECT_FALSE(IsHexagramRecordText(c.content)) << c.content;
+  }
+}
+
+// A record read with codes of no line draws those lines young yin, and saved again it is a
+// record that a later save may replace.
+TEST(HexagramRecord, ACodeOfNoLineIsSavedAgainAsAnEmptyOne) {
+  test::TempFolder folder("hexagram_record");
+  folder.Write("old", " 94, 5, 11, 15, 7,1,2,3,4,1,5\r\n");
+  const std::optional<HexagramRecord> record = ReadHexagramRecord("old");
+  ASSERT_TRUE(record);
+  WriteHexagramRecord("again", *record);
+  EXPECT_EQ(folder.Read("again"), " 94, 5, 11, 15, 7,1,2,3,4,1,\r\n");
+  EXPECT_TRUE(CanWriteHexagramRecordAs("again"));
+  EXPECT_FALSE(CanWriteHexagramRecordAs("old"));
 }
 
 TEST(HexagramRecord, AMissingFileHoldsNoRecord) {

@@ -2,7 +2,9 @@
 // and 伏吟, hidden spirits, beasts, void pairs, clashes, 進 and 退, element counts, the clock.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -202,6 +204,17 @@ TEST(HexagramRules, ElementCountsOfThePillarCharacters) {
   EXPECT_EQ(ElementCounts(partial), (std::array<int, 6>{0, 0, 0, 1, 1, 0}));
 }
 
+TEST(CoinNumber, TenFacesFromAnyNumber) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  const std::pair<double, int> cases[] = {
+      {0, 1},    {.1, 2},   {.85, 9},  {.95, 10}, {.999999, 10}, {.5, 6},
+      // Numbers no generator gives stay coins.
+      {-1, 1},   {-.05, 1}, {1, 10},   {5, 10},   {1e300, 10},  {-1e300, 1},
+      {kInf, 10}, {-kInf, 1}, {std::numeric_limits<double>::quiet_NaN(), 1},
+  };
+  for (const auto& [r, coin] : cases) EXPECT_EQ(CoinNumber(r), coin) << r;
+}
+
 TEST(DivinationTime, TheClockOnTheTwelveHourDial) {
   struct Case {
     const char* time;
@@ -214,6 +227,16 @@ TEST(DivinationTime, TheClockOnTheTwelveHourDial) {
     EXPECT_EQ(t, (DivinationTime{94, 5, 11, c.hour, c.minute})) << c.time;
   }
   EXPECT_EQ(DivinationTimeOfClock("2031/12/31", "上午 01:02:03"), (DivinationTime{120, 12, 31, 1, 2}));
+}
+
+// Each field of the clock's texts is its own two characters: a longer run of digits never
+// becomes one number.
+TEST(DivinationTime, EachClockFieldIsReadFromItsTwoCharacters) {
+  EXPECT_EQ(DivinationTimeOfClock("2005/5/1199999999999", "下午 03:0799999999999"),
+            (DivinationTime{94, 5, 11, 15, 7}));
+  const std::string digits(400, '9');
+  EXPECT_EQ(DivinationTimeOfClock("2005/5/" + digits, "上午 " + digits),
+            (DivinationTime{94, 5, 99, 3, 99}));
 }
 
 TEST(DivinationTime, OnlyADateTheCalendarServes) {

@@ -148,7 +148,7 @@ TEST_F(Form2Test, AStepOutOfTheCalendarYearsIsRefusedAndChangesNothing) {
     platform.messages.clear();
     Click(c.buttons[0]);
     ASSERT_EQ(platform.messages.size(), 1u) << c.record;
-    EXPECT_EQ(platform.messages[0].text, "超出曆表範圍（民國1年至120年）");
+    EXPECT_EQ(platform.messages[0].text, "超出曆表範圍（民國1年1月7日0時7分至民國120年12月7日16時2分）");
     EXPECT_EQ((std::array<int, 5>{form.Y初, form.M初, form.D初, form.H初, form.I初}), before);
     EXPECT_EQ((std::array<int, 4>{form.Yform1, form.Mform1, form.Dform1, form.Hform1}),
               (std::array<int, 4>{before[0], before[1], before[2], before[3]}));
@@ -172,6 +172,7 @@ TEST_F(Form2Test, AStepToTheEdgeOfTheTablesDrawsAndAStepPastItIsRefused) {
       {" 1, 1, 7,2,6,F,N", "Command12", ""},
       {" 120, 12, 6,16,2,M,N", "Command14", ""},
       {" 120, 12, 7,14,2,F,N", "Command13", ""},
+      {" 120, 12, 7,8,30,M,N", "Command14", ""},
   };
   for (const EdgeCase& c : cases) {
     WriteRecord("rec", c.record);
@@ -180,7 +181,9 @@ TEST_F(Form2Test, AStepToTheEdgeOfTheTablesDrawsAndAStepPastItIsRefused) {
     platform.messages.clear();
     Click(c.button);
     if (c.line.empty()) {
-      EXPECT_EQ(platform.messages.size(), 1u) << c.record;
+      ASSERT_EQ(platform.messages.size(), 1u) << c.record;
+      EXPECT_EQ(platform.messages[0].text,
+                "超出曆表範圍（民國1年1月7日0時7分至民國120年12月7日16時2分）");
       EXPECT_EQ(SolarLine(), before) << c.record;
     } else {
       EXPECT_TRUE(platform.messages.empty()) << c.record;

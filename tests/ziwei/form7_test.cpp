@@ -170,7 +170,7 @@ TEST_F(Form7Test, AStepOutOfTheCalendarYearsIsRefusedAndChangesNothing) {
   const Texts drawn = AllTexts();
   Click("Command13");
   ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "超出曆表範圍（民國1年至120年）");
+  EXPECT_EQ(platform.messages[0].text, "超出曆表範圍（民國1年1月7日0時7分至民國120年12月7日16時2分）");
   EXPECT_EQ(Shown().Y初, 120);
   EXPECT_EQ(AllTexts(), drawn);
 }

@@ -1,5 +1,7 @@
 #include "script_runner.h"
 
+#include <charconv>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -99,10 +101,19 @@ void ScriptRunner::Clock(const std::string& arg) {
   platform_.time = time;
 }
 
+// Only numbers a real generator gives, each in [0, 1): a word that is none refuses the whole
+// command, and the numbers set before stay.
 void ScriptRunner::Random(const std::string& arg) {
-  std::istringstream numbers(arg);
-  platform_.randoms.clear();
-  for (double r; numbers >> r;) platform_.randoms.push_back(r);
+  std::istringstream words(arg);
+  std::deque<double> numbers;
+  for (std::string word; words >> word;) {
+    double r = 0;
+    const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), r);
+    if (ec != std::errc() || end != word.data() + word.size() || !(r >= 0 && r < 1))
+      return Error("random number outside [0, 1): " + word);
+    numbers.push_back(r);
+  }
+  platform_.randoms = std::move(numbers);
 }
 
 void ScriptRunner::Set(const std::string& arg) {
