@@ -6,7 +6,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 
 PACKAGES=(g++ cmake ninja-build qt6-base-dev libqt6printsupport6 qt6-translations-l10n fonts-arphic-uming
-          fonts-arphic-ukai libgtest-dev googletest libbenchmark-dev libswe-dev swe-basic-data)
+          fonts-arphic-ukai libgtest-dev googletest libbenchmark-dev libswe-dev swe-basic-data
+          poppler-utils)
 
 install_missing() {
   local missing=()

@@ -138,3 +138,60 @@ TEST(QtFront, ATypedTextIsNotCompletedToAnItem) {
 }
 
 }  // namespace
+
+namespace {
+
+// The widget that shows the window, among the application's windows.
+QWidget* WidgetOf(const ui::Window& window) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* shown = dynamic_cast<ui::qt::WindowWidget*>(w); shown && shown->window() == &window)
+      return shown;
+  return nullptr;
+}
+
+// A window opens where the start screen stands; where it would reach past the right or bottom
+// edge of the screen, it ends at that edge instead, so that the whole of it lies on the screen.
+TEST(QtFront, AWindowOpensWhereTheStartScreenStandsWholeOnTheScreen) {
+  EnsureQtApplication();
+  ui::qt::QtPlatform platform;
+  ui::Program program(platform);
+  for (const char* name : {"form1", "Form2"})
+    program.windows.Register(
+        name, [name](ui::Program& p) { return std::make_unique<CountingWindow>(p, name); });
+  ui::qt::QtFront front(program, platform);
+  ui::Window& start = program.windows.Get("form1");
+  program.windows.Show(start);
+  program.windows.Settle();
+  front.Sync();
+  QWidget* startWidget = WidgetOf(start);
+  ASSERT_NE(startWidget, nullptr);
+  const QRect area = startWidget->screen()->availableGeometry();
+  struct Case {
+    QPoint start;
+    bool atRight, atBottom;
+  };
+  const Case cases[] = {
+      {area.topLeft() + QPoint(40, 30), false, false},
+      {area.bottomRight() - QPoint(50, 40), true, true},
+      {area.topLeft() + QPoint(60, area.height() - 20), false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("start at " + std::to_string(c.start.x()) + "," + std::to_string(c.start.y()));
+    startWidget->move(c.start);
+    program.RunEvent([&] { ui::OpenChartWindow(program, "Form2"); });
+    front.Sync();
+    QApplication::processEvents();
+    ui::Window& chart = program.windows.Get("Form2");
+    QWidget* chartWidget = WidgetOf(chart);
+    ASSERT_NE(chartWidget, nullptr);
+    const QRect frame = chartWidget->frameGeometry();
+    EXPECT_TRUE(area.contains(frame));
+    EXPECT_EQ(c.atRight ? frame.right() : frame.left(), c.atRight ? area.right() : c.start.x());
+    EXPECT_EQ(c.atBottom ? frame.bottom() : frame.top(), c.atBottom ? area.bottom() : c.start.y());
+    program.RunEvent([&] { ui::ReturnToStart(chart); });
+    front.Sync();
+    QApplication::processEvents();
+  }
+}
+
+}  // namespace

@@ -61,8 +61,8 @@ void ScriptRunner::Command(const std::string& line) {
       {"folder", &ScriptRunner::Folder}, {"clock", &ScriptRunner::Clock},
       {"random", &ScriptRunner::Random}, {"set", &ScriptRunner::Set},
       {"click", &ScriptRunner::Click},   {"dump", &ScriptRunner::Dump},
-      {"png", &ScriptRunner::Png},       {"cat", &ScriptRunner::Cat},
-      {"close", &ScriptRunner::Close},
+      {"png", &ScriptRunner::Png},       {"pdf", &ScriptRunner::Pdf},
+      {"cat", &ScriptRunner::Cat},       {"close", &ScriptRunner::Close},
   };
   for (const auto& [name, handler] : kCommands)
     if (word == name) return (this->*handler)(arg);
@@ -146,13 +146,16 @@ void ScriptRunner::Close(const std::string& arg) {
   program_.RunEvent([&] { window->Click(window->closeBox); });
 }
 
-void ScriptRunner::Png(const std::string& arg) {
+void ScriptRunner::Png(const std::string& arg) { Save(arg, "png", ui::qt::SaveWindowPng); }
+
+void ScriptRunner::Pdf(const std::string& arg) { Save(arg, "pdf", ui::qt::SaveWindowPdf); }
+
+void ScriptRunner::Save(const std::string& arg, const std::string& command, Saver save) {
   auto [name, file] = SplitWord(arg);
   ui::Window* window = WindowOf(name);
   if (!window) return;
-  if (file.empty()) return Error("png needs a file name");
-  if (!ui::qt::SaveWindowPng(*window, std::filesystem::u8path(file)))
-    Error("cannot write " + file);
+  if (file.empty()) return Error(command + " needs a file name");
+  if (!save(*window, std::filesystem::u8path(file))) Error("cannot write " + file);
 }
 
 void ScriptRunner::Cat(const std::string& arg) {

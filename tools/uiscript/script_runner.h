@@ -1,4 +1,5 @@
 #pragma once
+#include <filesystem>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -32,6 +33,10 @@ class ScriptRunner {
   void Dump(const std::string& arg);
   void Close(const std::string& arg);
   void Png(const std::string& arg);
+  void Pdf(const std::string& arg);
+  // "WINDOW FILE" written by the saver; the command's name for its ERROR line.
+  using Saver = bool (*)(const ui::Window&, const std::filesystem::path&);
+  void Save(const std::string& arg, const std::string& command, Saver save);
   void Cat(const std::string& arg);
 
   ui::Program& program_;

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QScreen>
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -59,12 +61,32 @@ struct QtFront::Impl {
     }
   }
 
+  // A window opens where the start screen stands, moved as little as needed for the whole
+  // window, its frame too, to lie on the screen's free area. The start screen itself opens
+  // where the system puts it.
+  void PlaceOpening(WindowWidget& widget) {
+    const auto start = widgets.find(std::string(kStartScreen));
+    if (start == widgets.end() || !start->second || start->second == &widget) return;
+    const QWidget& stand = *start->second;
+    // A frame is known only once its window is on the screen: the new one is the start's.
+    const QRect frame = stand.frameGeometry();
+    const QSize whole = widget.size() + frame.size() - stand.geometry().size();
+    const QRect area = stand.screen()->availableGeometry();
+    const auto inside = [](int at, int from, int room, int length) {
+      return std::max(from, std::min(at, from + room - length));
+    };
+    widget.move(inside(frame.x(), area.x(), area.width(), whole.width()),
+                inside(frame.y(), area.y(), area.height(), whole.height()));
+  }
+
   void Sync() {
     DropClosed();
     for (Window* window : program.windows.Shown()) {
       QPointer<WindowWidget>& widget = widgets[window->Name()];
-      if (!widget) widget = new WindowWidget(*window, Events());
+      const bool opening = !widget;
+      if (opening) widget = new WindowWidget(*window, Events());
       widget->SyncFromModel();
+      if (opening) PlaceOpening(*widget);
       widget->show();
     }
     for (auto& [name, widget] : widgets)

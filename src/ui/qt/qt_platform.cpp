@@ -3,14 +3,13 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 
 #include "ui/clock_text.h"
 #include "ui/qt/fonts.h"
-#include "ui/qt/window_image_qt.h"
+#include "ui/qt/print_page.h"
 
 namespace ui::qt {
 namespace {
@@ -37,18 +36,8 @@ void QtPlatform::MsgBox(std::string_view text, std::string_view title) {
 PrintResult QtPlatform::PrintWindow(const Window& window) {
   QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) return PrintResult::NoPrinter;
-  const QImage image = WindowImage(window);
   QPrinter printer(info, QPrinter::HighResolution);
-  QPainter painter;
-  if (!painter.begin(&printer)) return PrintResult::Failed;
-  // The image as large as the page allows, its proportions kept.
-  const QRect page = painter.viewport();
-  QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
-  painter.setViewport(page.x(), page.y(), size.width(), size.height());
-  painter.setWindow(image.rect());
-  painter.drawImage(0, 0, image);
-  if (!painter.end() || printer.printerState() == QPrinter::Error) return PrintResult::Failed;
-  return PrintResult::Printed;
+  return PrintWindowPage(window, printer) ? PrintResult::Printed : PrintResult::Failed;
 }
 
 std::string QtPlatform::DateText() {
