@@ -14,8 +14,9 @@ using ui::ControlKind;
 const ui::Font kControlFont{"新細明體", 9.75};
 // The title's box is 17 pixels high, too low for a larger 標楷體.
 const ui::Font kTitleFont{"標楷體", 11.25, true};
-// The line captions ("初爻", 25 pixels wide), "存檔檔名" (49 pixels) and the captions of four
-// options beside their round marks fit their boxes only in a smaller font.
+// The line captions ("初爻", 25 pixels wide), "存檔檔名" (49 pixels), the captions of four
+// options beside their round marks and the top line's list fit their boxes only in a smaller
+// font.
 const ui::Font kNarrowFont{"新細明體", 9};
 const ui::Font kNarrowerFont{"新細明體", 8.25};
 
@@ -80,8 +81,12 @@ void Form8::AddControls() {
     Add(WithFont(Make("Label" + std::to_string(k + 1), ControlKind::Label, lineNames[k],
                       {360 + 1560 * k, 6360, 375, 255}),
                  kNarrowFont));
-    Add(Make(lineNames[k], ControlKind::ComboBox, "─ 少陽", {720 + 1560 * k, 6360, 975, 300},
-             lineItems));
+    // A line list is 120 twips wider than 975, so that "─ 少陽" clears its arrow. The top line's
+    // list would then run into 按鈕啟動: it takes the smaller font, in which 1035 twips suffice.
+    const bool top = k == 5;
+    Add(WithFont(Make(lineNames[k], ControlKind::ComboBox, "─ 少陽",
+                      {720 + 1560 * k, 6360, top ? 1035 : 1095, 300}, lineItems),
+                 top ? kNarrowFont : kControlFont));
   }
   Add(Make("Command1", ControlKind::Button, "按鈕啟動", {9600, 6360, 975, 375}));
 
@@ -103,7 +108,8 @@ void Form8::AddControls() {
   Add(Make("oldname", ControlKind::TextBox, "", {8280, 6960, 1215, 315}));
   Add(Make("Command3", ControlKind::Button, "按鈕啟動", {9600, 6960, 975, 375}));
 
-  Add(Make("曆年", ControlKind::ComboBox, "民國/西元", {360, 7560, 1335, 315}, YearItems()));
+  // Three pixels wider than 1335 twips, so that "100 (2011)" clears the arrow.
+  Add(Make("曆年", ControlKind::ComboBox, "民國/西元", {360, 7560, 1380, 315}, YearItems()));
   Add(Make("曆月", ControlKind::ComboBox, "月", {1800, 7560, 735, 315}, ui::NumberItems(1, 12)));
   Add(Make("曆日", ControlKind::ComboBox, "日", {2640, 7560, 735, 315}, ui::NumberItems(1, 31)));
   Add(Make("曆時", ControlKind::ComboBox, "時", {3480, 7560, 735, 315}, ui::NumberItems(0, 23)));

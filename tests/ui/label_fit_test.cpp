@@ -1,14 +1,18 @@
 // Every label of the start screen shows its whole caption in the font actually drawn (AR PL
 // UMing and UKai): laid out as the Qt front lays it out, its lines fit the label's box, break
 // only after a blank or before a parenthesis (never inside a run of Chinese), and run under no
-// other control.
+// other control. Lists show their longest item beside the arrow, measured on the real Qt
+// controls.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QRadioButton>
 #include <QRectF>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTextLayout>
 #include <sstream>
 
@@ -19,6 +23,7 @@
 #include "ui/qt/fonts.h"
 #include "ui/qt/label_widget.h"
 #include "ui/qt/qt_look.h"
+#include "ui/qt/window_widget.h"
 
 namespace {
 
@@ -27,6 +32,17 @@ using qm::test::EnsureQtApplication;
 // The windows whose labels are measured, each as it is made: its controls at their defaults.
 const char* const kWindows[] = {"form1", "Form2", "Form3", "FORM4", "Form5",
                                 "Form6", "Form7", "Form8"};
+
+// The program with every window made, its controls at their defaults.
+class LabelFit : public ::testing::Test {
+ protected:
+  LabelFit() {
+    EnsureQtApplication();
+    qm::app::StartProgram(program);
+  }
+  ui::HeadlessPlatform platform;
+  ui::Program program{platform};
+};
 
 struct LaidOut {
   std::vector<QRectF> lines;  // each line's cells, in the window's pixels
@@ -63,11 +79,7 @@ std::string Describe(const LaidOut& laidOut, const QString& text) {
   return out.str();
 }
 
-TEST(LabelFit, EveryLabelShowsItsWholeCaptionInTheFontDrawn) {
-  EnsureQtApplication();
-  ui::HeadlessPlatform platform;
-  ui::Program program(platform);
-  qm::app::StartProgram(program);
+TEST_F(LabelFit, EveryLabelShowsItsWholeCaptionInTheFontDrawn) {
   for (const char* name : kWindows) {
     const ui::Window& window = program.windows.Get(name);
     for (const ui::Control& label : window.Controls()) {
@@ -102,11 +114,7 @@ TEST(LabelFit, EveryLabelShowsItsWholeCaptionInTheFontDrawn) {
 namespace {
 
 // An option's caption stands beside its round mark on one line and shows whole.
-TEST(LabelFit, EveryOptionShowsItsWholeCaptionBesideItsMark) {
-  EnsureQtApplication();
-  ui::HeadlessPlatform platform;
-  ui::Program program(platform);
-  qm::app::StartProgram(program);
+TEST_F(LabelFit, EveryOptionShowsItsWholeCaptionBesideItsMark) {
   for (const char* name : kWindows) {
     const ui::Window& window = program.windows.Get(name);
     for (const ui::Control& option : window.Controls()) {
@@ -115,6 +123,60 @@ TEST(LabelFit, EveryOptionShowsItsWholeCaptionBesideItsMark) {
       drawn.setFont(ui::qt::QtFont(option.font));
       EXPECT_LE(drawn.sizeHint().width(), ui::qt::PixelRect(option).width())
           << name << "." << option.name << " " << option.text;
+    }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The real Qt control the front makes for a control: the window widget's child of that kind
+// standing at the control's place.
+template <class Widget>
+Widget* Drawn(const ui::qt::WindowWidget& widget, const ui::Control& control) {
+  for (Widget* child : widget.findChildren<Widget*>(Qt::FindDirectChildrenOnly))
+    if (child->geometry() == ui::qt::PixelRect(control)) return child;
+  return nullptr;
+}
+
+// A line edit keeps two pixels of its own on either side of its text.
+constexpr int kLineEditMargin = 2;
+
+// The width a list's edit field leaves for its text: the box less its frame and its arrow, as
+// the style lays them out, less the line edit's own margins.
+int TextRoom(const QComboBox& combo) {
+  QStyleOptionComboBox option;
+  option.initFrom(&combo);
+  option.editable = combo.isEditable();
+  option.frame = combo.hasFrame();
+  option.rect = QRect(QPoint(0, 0), combo.size());
+  const QRect field = combo.style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                    QStyle::SC_ComboBoxEditField, &combo);
+  return field.width() - 2 * kLineEditMargin;
+}
+
+// A drop-down list shows each of its items, and the text it starts with, whole beside its arrow.
+TEST_F(LabelFit, EveryListShowsItsLongestItemBesideItsArrow) {
+  for (const char* name : kWindows) {
+    ui::Window& window = program.windows.Get(name);
+    const ui::qt::WindowWidget widget(window);
+    for (const ui::Control& list : window.Controls()) {
+      if (list.kind != ui::ControlKind::ComboBox) continue;
+      const QComboBox* combo = Drawn<QComboBox>(widget, list);
+      ASSERT_NE(combo, nullptr) << name << "." << list.name;
+      const QFontMetricsF metrics(combo->font());
+      // Trailing blanks show nothing ("1 (1912)  ").
+      auto width = [&metrics](const std::string& text) {
+        QString shown = QString::fromStdString(text);
+        while (shown.endsWith(' ')) shown.chop(1);
+        return metrics.horizontalAdvance(shown);
+      };
+      std::string widest = list.text;
+      for (const std::string& item : list.items)
+        if (width(item) > width(widest)) widest = item;
+      EXPECT_LE(width(widest), TextRoom(*combo))
+          << name << "." << list.name << " [" << widest << "] in " << combo->width() << " px";
     }
   }
 }
