@@ -1,19 +1,26 @@
 // Every label of the start screen shows its whole caption in the font actually drawn (AR PL
 // UMing and UKai): laid out as the Qt front lays it out, its lines fit the label's box, break
 // only after a blank or before a parenthesis (never inside a run of Chinese), and run under no
-// other control. Lists show their longest item beside the arrow, measured on the real Qt
-// controls.
+// other control. Lists show their longest item beside the arrow, options their caption beside
+// the round mark, and frames their whole line: each measured on the real Qt controls.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGroupBox>
+#include <QImage>
 #include <QRadioButton>
 #include <QRectF>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QTextLayout>
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <set>
 #include <sstream>
 
 #include "support/qt_app.h"
@@ -177,6 +184,112 @@ TEST_F(LabelFit, EveryListShowsItsLongestItemBesideItsArrow) {
         if (width(item) > width(widest)) widest = item;
       EXPECT_LE(width(widest), TextRoom(*combo))
           << name << "." << list.name << " [" << widest << "] in " << combo->width() << " px";
+    }
+  }
+}
+
+// An option as the style draws it: its round mark, the room beside the mark, and the caption's
+// ink in that room, from its left and centred in height; all within the option's own pixels.
+struct OptionLook {
+  QRect box, mark, room;
+  QRectF ink;
+};
+
+OptionLook LookOf(const QRadioButton& option) {
+  QStyleOptionButton style;
+  style.initFrom(&option);
+  style.text = option.text();
+  style.rect = QRect(QPoint(0, 0), option.size());
+  OptionLook look;
+  look.box = style.rect;
+  look.mark = option.style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, &option);
+  look.room = option.style()->subElementRect(QStyle::SE_RadioButtonContents, &style, &option);
+  const QFontMetricsF metrics(option.font());
+  const double baseline =
+      look.room.top() + (look.room.height() - metrics.height()) / 2 + metrics.ascent();
+  look.ink = metrics.tightBoundingRect(option.text()).translated(look.room.left(), baseline);
+  return look;
+}
+
+// Each option shows its whole round mark and, beside it, its whole caption; the options of a
+// window share one size, the largest at which every one of their captions still fits.
+TEST_F(LabelFit, TheOptionsOfAWindowShareTheLargestSizeThatFitsThemAll) {
+  for (const char* name : kWindows) {
+    ui::Window& window = program.windows.Get(name);
+    const ui::qt::WindowWidget widget(window);
+    std::set<int> sizes;
+    bool oneLargerFitsAll = true;
+    for (const ui::Control& control : window.Controls()) {
+      if (control.kind != ui::ControlKind::OptionButton) continue;
+      QRadioButton* option = Drawn<QRadioButton>(widget, control);
+      ASSERT_NE(option, nullptr) << name << "." << control.name;
+      const OptionLook look = LookOf(*option);
+      SCOPED_TRACE(std::string(name) + "." + control.name);
+      EXPECT_TRUE(look.box.contains(look.mark))
+          << "mark " << look.mark.top() << ".." << look.mark.bottom() << " in a box "
+          << look.box.height() << " high";
+      EXPECT_TRUE(QRectF(look.room).contains(look.ink))
+          << "ink " << look.ink.left() << ".." << look.ink.right() << ", " << look.ink.top()
+          << ".." << look.ink.bottom() << " beside the mark in " << look.room.width() << " x "
+          << look.room.height();
+      sizes.insert(option->font().pixelSize());
+      QRadioButton larger(option->text());
+      QFont font = option->font();
+      font.setPixelSize(font.pixelSize() + 1);
+      larger.setFont(font);
+      oneLargerFitsAll = oneLargerFitsAll && larger.sizeHint().width() <= option->width();
+    }
+    if (sizes.empty()) continue;
+    EXPECT_EQ(sizes.size(), 1u) << name << ": its options are drawn in " << sizes.size()
+                                << " sizes";
+    EXPECT_FALSE(oneLargerFitsAll) << name << ": every option would fit one pixel larger";
+  }
+}
+
+// The window as the front shows it, with only the controls `keep` lets stand.
+QImage Rendered(ui::qt::WindowWidget& widget, const std::function<bool(QWidget*)>& keep) {
+  for (QWidget* child : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    child->setVisible(keep(child));
+  QImage image(widget.size(), QImage::Format_RGB32);
+  widget.render(&image);
+  return image;
+}
+
+int Difference(QRgb a, QRgb b) {
+  return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                   std::abs(qBlue(a) - qBlue(b))});
+}
+
+// A frame tints its inside faintly; its line and its title stand out from the window by more.
+constexpr int kLineContrast = 16;
+
+// A frame's line and title show whole: no control standing on the frame paints over them, even
+// with every control shown, as after printing.
+TEST_F(LabelFit, EveryFrameShowsItsWholeLine) {
+  for (const char* name : kWindows) {
+    ui::Window& window = program.windows.Get(name);
+    for (const ui::Control& control : window.Controls()) {
+      if (control.kind != ui::ControlKind::Frame) continue;
+      ui::qt::WindowWidget widget(window);
+      widget.setAttribute(Qt::WA_DontShowOnScreen);
+      widget.show();
+      QGroupBox* frame = Drawn<QGroupBox>(widget, control);
+      ASSERT_NE(frame, nullptr) << name << "." << control.name;
+      const QImage bare = Rendered(widget, [](QWidget*) { return false; });
+      const QImage framed = Rendered(widget, [frame](QWidget* child) { return child == frame; });
+      const QImage whole = Rendered(widget, [](QWidget*) { return true; });
+      const QRect box = frame->geometry() & widget.rect();
+      int line = 0, hidden = 0;
+      for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x) {
+          if (Difference(framed.pixel(x, y), bare.pixel(x, y)) <= kLineContrast) continue;
+          ++line;
+          if (whole.pixel(x, y) != framed.pixel(x, y)) ++hidden;
+        }
+      EXPECT_GT(line, 0) << name << "." << control.name;
+      EXPECT_EQ(hidden, 0) << name << "." << control.name << ": " << hidden << " of the "
+                           << line << " pixels of its line and title are painted over";
+      widget.hide();
     }
   }
 }
