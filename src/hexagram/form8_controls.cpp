@@ -14,10 +14,12 @@ using ui::ControlKind;
 const ui::Font kControlFont{"新細明體", 9.75};
 // The title's box is 17 pixels high, too low for a larger 標楷體.
 const ui::Font kTitleFont{"標楷體", 11.25, true};
-// The line captions ("初爻", 25 pixels wide) and "存檔檔名" (49 pixels) fit their boxes only
-// in a smaller font, and so do "自行輸入" and "電腦取卦" beside their round marks in 73 pixels;
-// the options of the row share that one size.
+// "存檔檔名" (49 pixels wide) fits its box only in a smaller font, and so do "自行輸入" and
+// "電腦取卦" beside their round marks in 73 pixels; the options of the row share that one size.
 const ui::Font kNarrowFont{"新細明體", 9};
+// The line captions ("初爻", 25 pixels wide) stand right against their lists; in this size their
+// ink keeps clear of the list's box.
+const ui::Font kNarrowerFont{"新細明體", 8.25};
 
 ui::Control WithFont(ui::Control control, const ui::Font& font) {
   control.font = font;
@@ -85,7 +87,7 @@ void Form8::AddControls() {
   for (int k = 0; k < 6; ++k) {
     Add(WithFont(Make("Label" + std::to_string(k + 1), ControlKind::Label, lineNames[k],
                       {360 + 1560 * k, 6360, 375, 255}),
-                 kNarrowFont));
+                 kNarrowerFont));
     // A line list is 120 twips wider than 975, so that "─ 少陽" clears its arrow. The top line's
     // list would then run into 按鈕啟動: it takes the smaller font, in which 1035 twips suffice.
     const bool top = k == 5;
