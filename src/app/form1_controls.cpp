@@ -23,7 +23,6 @@ const ui::Font kLabelFont{"新細明體", 11.25};
 const ui::Font kTitleFont{"細明體", 11.25};
 const ui::Font kSmallLabelFont{"細明體", 9.75};
 const ui::Font kListFont{"細明體", 9.75};
-const ui::Font kPillarListFont{"細明體", 11.25};
 const ui::Font kBoxFont{"新細明體", 9.75};
 const ui::Font kButtonFont{"新細明體", 9};
 const ui::Font kBigButtonFont{"新細明體", 12};
@@ -127,7 +126,8 @@ void Form1::AddControls() {
 
   // Section 1.
   Add(Label("Label2", "1. 輸入出生日期：", {360, 240, 2175, 255}, kTitleFont));
-  Add(List("曆年", "民國/西元", YearItems(), {720, 720, 1335, 315}));
+  // Three pixels wider than 1335 twips, so that "100 (2011)" clears the arrow.
+  Add(List("曆年", "民國/西元", YearItems(), {720, 720, 1380, 315}));
   Add(List("曆月", "月", Numbers(1, 12), {2160, 720, 735, 315}));
   Add(List("曆日", "日", Numbers(1, 31), {3000, 720, 735, 315}));
   Add(List("曆時", "時", Numbers(0, 23), {3840, 720, 735, 315}));
@@ -175,11 +175,11 @@ void Form1::AddControls() {
   Add(Label("Label6", "4. 直接輸入干支 （學習古書命例之用）", {360, 6360, 5415, 255}));
   Add(Label("Label7", " 年干  年支   月干  月支    日干  日支    時干  時支", {480, 6840, 5775, 255},
             kSmallLabelFont));
+  // A stem list already reaches its branch list, so a character clears the arrow only in the
+  // lists' common size; the branch list takes the same size as its stem.
   for (const PillarLists& pillar : kPillarLists) {
-    Add(List(pillar.stem, "甲", NamesOf(kStemNames), {pillar.left, 7080, 615, 345},
-             kPillarListFont));
-    Add(List(pillar.branch, "子", NamesOf(kBranchNames), {pillar.left + 600, 7080, 615, 345},
-             kPillarListFont));
+    Add(List(pillar.stem, "甲", NamesOf(kStemNames), {pillar.left, 7080, 615, 345}));
+    Add(List(pillar.branch, "子", NamesOf(kBranchNames), {pillar.left + 600, 7080, 615, 345}));
   }
   Add(Label("Label9", "性別:", {6600, 6840, 615, 255}));
   Add(List("性別", "男", {"男", "女"}, {6600, 7080, 735, 315}));

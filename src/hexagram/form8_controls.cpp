@@ -14,9 +14,11 @@ using ui::ControlKind;
 const ui::Font kControlFont{"新細明體", 9.75};
 // The title's box is 17 pixels high, too low for a larger 標楷體.
 const ui::Font kTitleFont{"標楷體", 11.25, true};
-// The line captions ("初爻", 25 pixels wide), "存檔檔名" (49 pixels) and the captions of four
-// options beside their round marks fit their boxes only in a smaller font.
+// "存檔檔名" (49 pixels wide) fits its box only in a smaller font, and so do "自行輸入" and
+// "電腦取卦" beside their round marks in 73 pixels; the options of the row share that one size.
 const ui::Font kNarrowFont{"新細明體", 9};
+// The line captions ("初爻", 25 pixels wide) stand right against their lists; in this size their
+// ink keeps clear of the list's box.
 const ui::Font kNarrowerFont{"新細明體", 8.25};
 
 ui::Control WithFont(ui::Control control, const ui::Font& font) {
@@ -57,31 +59,41 @@ void Form8::AddControls() {
                            {4800, 120, 3615, 255});
   title.font = kTitleFont;
   Add(title);
+  // The frame draws its line below its headings; standing 45 twips higher and 60 taller than
+  // 5760 and 495, it runs a pixel above and a pixel below the row of options, not through it.
   Add(Make("Frame1", ControlKind::Frame,
            std::string(17, ' ') + "時間輸入方式" + std::string(67, ' ') + "功能選項" +
                std::string(25, ' '),
-           {0, 5760, 11895, 495}));
-  Add(Make("Option1", ControlKind::OptionButton, "當前時間", {480, 6000, 1215, 255}));
-  Add(WithFont(Make("Option2", ControlKind::OptionButton, "自行輸入", {1680, 6000, 1095, 255}),
-               kNarrowFont));
-  Add(Make("Option4", ControlKind::OptionButton, "干支輸入", {2880, 6000, 1215, 255}));
-  Add(WithFont(Make("Option3", ControlKind::OptionButton, "舊檔案輸入", {6840, 6000, 1215, 255}),
-               kNarrowerFont));
-  Add(WithFont(Make("Option7", ControlKind::OptionButton, "電腦取卦", {8160, 6000, 1095, 255}),
-               kNarrowFont));
-  Add(WithFont(Make("Option6", ControlKind::OptionButton, "列 印", {9360, 6000, 855, 180}),
-               kNarrowFont))
-      .clickWhenSelected = true;  // chosen again, it prints again
-  Add(Make("Option5", ControlKind::OptionButton, "結束本系統", {10320, 6000, 1455, 180}));
+           {0, 5715, 11895, 555}));
+  const auto option = [](std::string name, std::string caption, Place at) {
+    return WithFont(Make(std::move(name), ControlKind::OptionButton, std::move(caption), at),
+                    kNarrowFont);
+  };
+  Add(option("Option1", "當前時間", {480, 6000, 1215, 255}));
+  Add(option("Option2", "自行輸入", {1680, 6000, 1095, 255}));
+  Add(option("Option4", "干支輸入", {2880, 6000, 1215, 255}));
+  // Four pixels wider than 1215 twips, into the free room before 電腦取卦, so that its five
+  // characters fit in the row's size.
+  Add(option("Option3", "舊檔案輸入", {6840, 6000, 1275, 255}));
+  Add(option("Option7", "電腦取卦", {8160, 6000, 1095, 255}));
+  // As high as the other options (180 twips cut the foot of the round mark and of the caption),
+  // so that the whole row stands on one line.
+  ui::Control& print = Add(option("Option6", "列 印", {9360, 6000, 855, 255}));
+  print.clickWhenSelected = true;  // chosen again, it prints again
+  Add(option("Option5", "結束本系統", {10320, 6000, 1455, 255}));
 
   const std::vector<std::string> lineItems = {"─ 少陽", "Ｏ 老陽", "-- 少陰", "Ｘ 老陰"};
   const std::array<const char*, 6> lineNames = {"初爻", "二爻", "三爻", "四爻", "五爻", "六爻"};
   for (int k = 0; k < 6; ++k) {
     Add(WithFont(Make("Label" + std::to_string(k + 1), ControlKind::Label, lineNames[k],
                       {360 + 1560 * k, 6360, 375, 255}),
-                 kNarrowFont));
-    Add(Make(lineNames[k], ControlKind::ComboBox, "─ 少陽", {720 + 1560 * k, 6360, 975, 300},
-             lineItems));
+                 kNarrowerFont));
+    // A line list is 120 twips wider than 975, so that "─ 少陽" clears its arrow. The top line's
+    // list would then run into 按鈕啟動: it takes the smaller font, in which 1035 twips suffice.
+    const bool top = k == 5;
+    Add(WithFont(Make(lineNames[k], ControlKind::ComboBox, "─ 少陽",
+                      {720 + 1560 * k, 6360, top ? 1035 : 1095, 300}, lineItems),
+                 top ? kNarrowFont : kControlFont));
   }
   Add(Make("Command1", ControlKind::Button, "按鈕啟動", {9600, 6360, 975, 375}));
 
@@ -103,7 +115,8 @@ void Form8::AddControls() {
   Add(Make("oldname", ControlKind::TextBox, "", {8280, 6960, 1215, 315}));
   Add(Make("Command3", ControlKind::Button, "按鈕啟動", {9600, 6960, 975, 375}));
 
-  Add(Make("曆年", ControlKind::ComboBox, "民國/西元", {360, 7560, 1335, 315}, YearItems()));
+  // Three pixels wider than 1335 twips, so that "100 (2011)" clears the arrow.
+  Add(Make("曆年", ControlKind::ComboBox, "民國/西元", {360, 7560, 1380, 315}, YearItems()));
   Add(Make("曆月", ControlKind::ComboBox, "月", {1800, 7560, 735, 315}, ui::NumberItems(1, 12)));
   Add(Make("曆日", ControlKind::ComboBox, "日", {2640, 7560, 735, 315}, ui::NumberItems(1, 31)));
   Add(Make("曆時", ControlKind::ComboBox, "時", {3480, 7560, 735, 315}, ui::NumberItems(0, 23)));

@@ -171,7 +171,7 @@ TEST_F(StartScreenTest, TheControlsStandWhereTheScreenPutsThem) {
   EXPECT_EQ(year.items[72], "73 (1984)");
   EXPECT_EQ(year.items[119], "120 (2031)");
   EXPECT_EQ((std::vector<int>{year.left, year.top, year.width, year.height}),
-            (std::vector<int>{720, 720, 1335, 315}));
+            (std::vector<int>{720, 720, 1380, 315}));
   EXPECT_EQ(f.C("曆分").items.back(), "59");
   EXPECT_EQ(f.C("曆時").items.front(), "0");
   EXPECT_EQ(f.C("幾歲運").items, (Texts{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
@@ -184,7 +184,7 @@ TEST_F(StartScreenTest, TheControlsStandWhereTheScreenPutsThem) {
   EXPECT_EQ(f.C("Option1").kind, ui::ControlKind::OptionButton);
   EXPECT_EQ(f.C("Option1").backColor, 0x00FFC0FFu);
   EXPECT_EQ(f.C("Label7").font, (ui::Font{"細明體", 9.75}));
-  EXPECT_EQ(f.C("古年干").font, (ui::Font{"細明體", 11.25}));
+  EXPECT_EQ(f.C("古年干").font, (ui::Font{"細明體", 9.75}));
   EXPECT_EQ(f.C("分隔線(2)").text, std::string(156, '-'));
   EXPECT_EQ(f.C("分隔線(2)").top, 6000);
   EXPECT_EQ(f.C("分隔線(2)").foreColor, 0x00C00000u);
