@@ -33,6 +33,9 @@ natal::ChartLayout LuckLayout() {
   at.elementStateX = 17;
   at.balance.purePolarity = {16, 15};
   at.luck.rows = {22, 23, 24};
+  // The "生於" line, at its longest, would run into the relation list's 18th line at x 23 on
+  // its row; one size smaller it ends before it.
+  at.luck.birthLineSize = 10.5;
   return at;
 }
 
