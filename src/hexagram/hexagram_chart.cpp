@@ -37,13 +37,17 @@ HexagramChart ChartSource(const ChartInputs& in) {
   return chart;
 }
 
+// The pillar box reaches one character past the year pillar at x 57: fourteen characters wide
+// inside, its right side ran through the year's stem and branch.
 void PrintFrame(ui::Canvas& canvas) {
+  constexpr int kInnerWidth = 15;  // characters
   canvas.Cls();
   canvas.SetScale(0, 1.7, 84, 33);
   std::string rule;
-  for (int i = 0; i < 14; ++i) rule += "─";
+  for (int i = 0; i < kInnerWidth; ++i) rule += "─";
   canvas.PrintAt(33, 3, "┌" + rule + "┐");
-  for (int y = 4; y <= 11; ++y) canvas.PrintAt(33, y, "│" + std::string(28, ' ') + "│");
+  const std::string side = "│" + std::string(2 * kInnerWidth, ' ') + "│";
+  for (int y = 4; y <= 11; ++y) canvas.PrintAt(33, y, side);
   canvas.PrintAt(33, 12, "└" + rule + "┘");
 }
 

@@ -37,6 +37,9 @@ natal::ChartLayout LuckLayout() {
   at.dayMaster.strength = {65, 20};
   at.dayMaster.standard = {65, 21};
   at.dayMaster.labelEnd = ":";
+  // The "生於" line, at its longest, would run into the relation list's 18th line at x 23 on
+  // its row; one size smaller it ends before it.
+  at.luck.birthLineSize = 10.5;
   return at;
 }
 

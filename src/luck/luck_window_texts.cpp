@@ -39,7 +39,9 @@ void PrintBirthDateLine(ui::Canvas& canvas, const Moment& birth) {
                      RecordNumber(birth.minute) + "生");
 }
 
-void PrintTenYearStartMark(ui::Canvas& canvas) { canvas.PrintAt(25, 21, "(作十歲)"); }
+// Left of the relation list at x 23, whose 20th line shares the row: at x 25 the two would be
+// written into each other whenever the list is that long.
+void PrintTenYearStartMark(ui::Canvas& canvas) { canvas.PrintAt(16, 21, "(作十歲)"); }
 
 void PrintStemTableFrame(ui::Canvas& canvas) {
   canvas.PrintAt(2, 2, "      大 流 流   比");

@@ -56,6 +56,8 @@ struct ChartLayout {
     PrintPlace exchangeLine{1, 17};
     PrintPlace startLine{1, 18};
     PrintPlace birthLine{1, 19};
+    // The birth line's font size where it must be smaller than the window's (none: the same).
+    std::optional<double> birthLineSize;
     PrintPlace specialLine{1, 20};  // "借十歲起運" when the special start applies
     // Luck pillar k stands at firstStemX - 3(k - 1); its age and the separator after it stand
     // ageDx and separatorDx from that x.

@@ -149,7 +149,8 @@ void ComputeLuckStart(Chart& chart) {
   PrintAt(chart, at.startLine, StartLine(luck));
   if (luck.special) PrintAt(chart, at.specialLine, "借十歲起運");
   PrintAt(chart, at.exchangeLine, ExchangeLine(luck, chart.Year().stem, chart.Month().branch));
-  PrintAt(chart, at.birthLine, JieDistanceLine(luck));
+  chart.canvas.PrintAt(at.birthLine.x, at.birthLine.y, JieDistanceLine(luck),
+                       at.birthLineSize.value_or(chart.canvas.font.size));
 }
 
 }  // namespace qm::natal

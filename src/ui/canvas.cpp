@@ -27,6 +27,13 @@ void Canvas::PrintAt(double x, double y, std::string_view text) {
   Print(text);
 }
 
+void Canvas::PrintAt(double x, double y, std::string_view text, double fontSize) {
+  const Font kept = font;
+  font.size = fontSize;
+  PrintAt(x, y, text);
+  font = kept;
+}
+
 void Canvas::Print(std::string_view text) {
   if (continuing_ && !items_.empty() && items_.back().kind == DrawItem::Kind::Text &&
       items_.back().font == font && items_.back().colour == foreColor) {

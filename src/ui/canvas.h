@@ -44,6 +44,9 @@ class Canvas {
 
   // PrintAt: move to (x, y) and write the text there.
   void PrintAt(double x, double y, std::string_view text);
+  // The same in a font of another size, for a text that would run into its neighbour; the font
+  // of the canvas stays as it was for what follows.
+  void PrintAt(double x, double y, std::string_view text, double fontSize);
   // Writes the text at the current position, or right after the previous text when nothing
   // moved the position since.
   void Print(std::string_view text);

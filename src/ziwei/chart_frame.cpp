@@ -52,8 +52,14 @@ void PrintChartHeader(ZiWeiChart& chart) {
                      std::to_string(static_cast<int>(in.lunar.month)) + "/" +
                      LastDigits(in.lunar.day, 2) + " " +
                      std::string(kBranchNames[in.pillars.HourBranch]) + "時)";
-  if (in.lunar.leapFlag == "1") line += " 閏月";
-  chart.canvas.PrintAt(4.5, 2, line);
+  if (in.lunar.leapFlag == "1") {
+    // With " 閏月" the line runs into the luck start line at x 28. Two sizes smaller it ends
+    // before it, the longest too (閏10 of 73 with a day of two digits).
+    constexpr double kLeapHeaderSize = 9.75;
+    chart.canvas.PrintAt(4.5, 2, line + " 閏月", kLeapHeaderSize);
+  } else {
+    chart.canvas.PrintAt(4.5, 2, line);
+  }
   const std::string polarity = in.pillars.YearStem % 2 == 1 ? "陽" : "陰";
   if (in.sex == "M") chart.canvas.PrintAt(1, 2, polarity + "男");
   if (in.sex == "F") chart.canvas.PrintAt(1, 2, polarity + "女");

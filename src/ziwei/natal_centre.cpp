@@ -31,10 +31,12 @@ natal::ChartLayout CentreLayout() {
   layout.luck.exchangeLine = {28, 1};
   layout.luck.startLine = {28, 2};
   layout.luck.birthLine = {24, 3};
-  // Luck pillar k at x 61.8 - 3k with its age above its stem; a "─" between neighbouring ages.
+  // Luck pillar k at x 61.8 - 3k with its age above its stem; a "─" between neighbouring ages,
+  // at 61 - 3j: a full character wide, it fills the gap from the last digit of the older age to
+  // the first digit of the younger one (at 60.5 - 3j it ran through that last digit).
   layout.luck.firstStemX = 58.8;
   layout.luck.ageDx = 0;
-  layout.luck.separatorDx = -1.3;
+  layout.luck.separatorDx = -0.8;
   layout.luck.rows = {22, 23, 24};
   layout.luck.separator = "─";
   layout.dayMaster.strength = {58, 2};

@@ -66,6 +66,13 @@ TEST_F(Form3Test, OpeningReadsTheRecordAndDrawsTheCurrentMonth) {
             std::vector<int>({1, 1, 9, 9, 5, 3, 3, 5}));
   EXPECT_EQ(DateLine(), "( 5)月 ( 94)年  ( 20.75)歲(實歲)");
   EXPECT_TRUE(platform.messages.empty());
+  // The "生於" line one size smaller than the lines above it, so that it ends before the
+  // relation list's column at x 23.
+  for (const ui::DrawItem& item : form.canvas.Items()) {
+    if (item.x1 == 1 && item.y1 >= 17 && item.y1 <= 19) {
+      EXPECT_EQ(item.font.size, item.y1 == 19 ? 10.5 : 11.25) << item.text;
+    }
+  }
 }
 
 // The header keeps the stepped year in January and writes the real age as a record number cut
@@ -235,7 +242,7 @@ TEST_F(Form3Test, SpecialStartAtTenAndThePillarInForceOnBothSidesOfIt) {
   Open("near", 83, 4);
   ASSERT_TRUE(IsShown());
   EXPECT_EQ(At(1, 20), Texts{"借十歲起運"});
-  EXPECT_EQ(At(25, 21), Texts{"(作十歲)"});
+  EXPECT_EQ(At(16, 21), Texts{"(作十歲)"});
   EXPECT_EQ(At(28, 22), (Texts{" 10", "-"}));  // the mark falls on the age's blank
   EXPECT_EQ(At(1, 22), Texts{"100"});
   EXPECT_EQ(At(49, 5), Texts{"己"});  // before the start: the month pillar 己巳

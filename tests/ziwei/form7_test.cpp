@@ -33,6 +33,11 @@ class Form7Test : public qm::test::ChartWindowTest<Form7> {
     Texts line = At(4.5, 2);
     return line.empty() ? "" : line.front();
   }
+  double HeaderSize() {
+    for (const ui::DrawItem& item : Shown().canvas.Items())
+      if (item.x1 == 4.5 && item.y1 == 2) return item.font.size;
+    return 0;
+  }
   // A drawing that ran to its end: the body palace marked, and last of all the natal centre's
   // last item, the nayin stage letter beside the hour column.
   bool DrawnToTheEnd() {
@@ -67,6 +72,7 @@ TEST_F(Form7Test, OpeningOnARecordDrawsTheWholeChartOnceAndWritesNoFile) {
   EXPECT_EQ((std::array{form.Yform1, form.Mform1, form.Dform1, form.Hform1, form.Iform1}),
             (std::array{form.Y初, form.M初, form.D初, form.H初, form.I初}));
   EXPECT_EQ(Header(), "(陽73/5/12 陰73/4/12 辰時)");
+  EXPECT_EQ(HeaderSize(), 11.25);
   EXPECT_EQ(StarsShown(form.canvas, B("未")),
             (Texts{"紫微", "破軍", "左輔", "右弼", "天鉞", "天官", "天貴", "天空"}));
   EXPECT_EQ(At(43, 14.5), Texts{"丙"});
@@ -197,6 +203,8 @@ TEST_F(Form7Test, ALeapMonthBirthIsDrawnWithItsMarkAndSplitAtTheFifteenth) {
     Open();
     EXPECT_EQ(Header(), "(陽73/" + std::to_string(Shown().M初) + "/" + std::to_string(Shown().D初) +
                             " 陰73/10/" + std::to_string(day) + " 辰時) 閏月");
+    // Smaller, so that the longer line ends before the luck start line at x 28.
+    EXPECT_EQ(HeaderSize(), 9.75);
     Texts inCell = StarsShown(Shown().canvas, B(zuoFu));
     EXPECT_NE(std::find(inCell.begin(), inCell.end(), "左輔"), inCell.end()) << day;
     EXPECT_TRUE(DrawnToTheEnd()) << day;

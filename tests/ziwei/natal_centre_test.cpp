@@ -72,7 +72,7 @@ TEST(NatalCentre, OfTheWorkedChartEveryKindOfItemAtItsPlace) {
       {24, 3, "生於芒種前24.4日立夏後6.6日 (戊土司令)"},
       {58.8, 22, " 8"}, {58.8, 23, "庚"}, {58.8, 24, "午"},
       {31.8, 22, " 98"}, {31.8, 23, "己"}, {31.8, 24, "卯"},
-      {57.5, 22, "─"}, {33.5, 22, "─"},
+      {58, 22, "─"}, {34, 22, "─"},
       // 木 and 火 weigh 1 + .3 + 3.2 + 1.4; 5.5 less 丙's 2 in a 巳 month; 甲 子 巳 巳 午 count 5
       {58, 2, "日干旺度: 5.90"}, {58, 3, "日干標準: 3.50"}, {70, 2, "九仙訣( 5 : 4 )"},
       // nayin: 甲子 金 死, 己巳 木 病, 丙午 水 胎, 壬辰 水 墓
@@ -121,7 +121,7 @@ TEST(NatalCentre, TheLuckFollowsTheSexCode) {
   }
   for (int i = 1; i <= 10; ++i)
     for (double row : {22.0, 23.0, 24.0}) EXPECT_TRUE(Near(other, 61.8 - 3 * i, row).empty()) << i;
-  for (int j = 1; j <= 9; ++j) EXPECT_EQ(Near(other, 60.5 - 3 * j, 22), Texts{"─"}) << j;
+  for (int j = 1; j <= 9; ++j) EXPECT_EQ(Near(other, 61 - 3 * j, 22), Texts{"─"}) << j;
 }
 
 TEST(NatalCentre, ATableMissingEndsTheCentreWhereItIsRead) {

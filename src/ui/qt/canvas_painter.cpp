@@ -8,12 +8,6 @@
 namespace ui::qt {
 namespace {
 
-QPointF Map(const Scale& scale, double x, double y, QSizeF size) {
-  double width = scale.right - scale.left, height = scale.bottom - scale.top;
-  return {width == 0 ? 0 : (x - scale.left) / width * size.width(),
-          height == 0 ? 0 : (y - scale.top) / height * size.height()};
-}
-
 // Draw styles: 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 none.
 Qt::PenStyle PenStyleOf(int style) {
   constexpr std::array<Qt::PenStyle, 6> kStyles = {Qt::SolidLine,   Qt::DashLine,
@@ -31,17 +25,26 @@ QPen PenOf(const DrawItem& item) {
 
 }  // namespace
 
+QPointF PixelPoint(const Scale& scale, double x, double y, QSizeF size) {
+  double width = scale.right - scale.left, height = scale.bottom - scale.top;
+  return {width == 0 ? 0 : (x - scale.left) / width * size.width(),
+          height == 0 ? 0 : (y - scale.top) / height * size.height()};
+}
+
+QPointF TextOrigin(const DrawItem& text, QSizeF size) {
+  const double ascent = QFontMetricsF(QtFont(text.font)).ascent();
+  return PixelPoint(text.scale, text.x1, text.y1, size) + QPointF(0, ascent);
+}
+
 void PaintCanvas(QPainter& painter, const Canvas& canvas, QSizeF size) {
   for (const DrawItem& item : canvas.Items()) {
-    QPointF from = Map(item.scale, item.x1, item.y1, size);
-    QPointF to = Map(item.scale, item.x2, item.y2, size);
+    QPointF from = PixelPoint(item.scale, item.x1, item.y1, size);
+    QPointF to = PixelPoint(item.scale, item.x2, item.y2, size);
     switch (item.kind) {
       case DrawItem::Kind::Text: {
-        QFont font = QtFont(item.font);
-        painter.setFont(font);
+        painter.setFont(QtFont(item.font));
         painter.setPen(QtColour(item.colour));
-        painter.drawText(from + QPointF(0, QFontMetricsF(font).ascent()),
-                         QString::fromStdString(item.text));
+        painter.drawText(TextOrigin(item, size), QString::fromStdString(item.text));
         break;
       }
       case DrawItem::Kind::Line:
