@@ -32,6 +32,13 @@ class CountingWindow : public ui::Window {
 
 using qm::test::EnsureQtApplication;
 
+// A start screen and one chart window, each counting its activations.
+void RegisterCountingWindows(ui::Program& program) {
+  for (const char* name : {"form1", "Form2"})
+    program.windows.Register(
+        name, [name](ui::Program& p) { return std::make_unique<CountingWindow>(p, name); });
+}
+
 int VisibleTopLevels() {
   int count = 0;
   for (QWidget* w : QApplication::topLevelWidgets()) count += w->isVisible();
@@ -42,9 +49,7 @@ TEST(QtFront, ShowsTheShownWindowsAndRunsEachActivationOnce) {
   EnsureQtApplication();
   ui::qt::QtPlatform platform;
   ui::Program program(platform);
-  for (const char* name : {"form1", "Form2"})
-    program.windows.Register(
-        name, [name](ui::Program& p) { return std::make_unique<CountingWindow>(p, name); });
+  RegisterCountingWindows(program);
   {
     ui::qt::QtFront front(program, platform);
     program.windows.Show(program.windows.Get("form1"));
@@ -155,9 +160,7 @@ TEST(QtFront, AWindowOpensWhereTheStartScreenStandsWholeOnTheScreen) {
   EnsureQtApplication();
   ui::qt::QtPlatform platform;
   ui::Program program(platform);
-  for (const char* name : {"form1", "Form2"})
-    program.windows.Register(
-        name, [name](ui::Program& p) { return std::make_unique<CountingWindow>(p, name); });
+  RegisterCountingWindows(program);
   ui::qt::QtFront front(program, platform);
   ui::Window& start = program.windows.Get("form1");
   program.windows.Show(start);
