@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "base/failure.h"
 #include "base/field_reader.h"
 #include "base/names.h"
 #include "base/program_folder.h"
@@ -26,8 +25,7 @@ std::array<Pillar, 121> ReadYearPillarTable() {
     Pillar& pillar = table[static_cast<std::size_t>(year)];
     pillar.stem = reader.NextInt();
     pillar.branch = reader.NextInt();
-    if (!pillar.IsValid())
-      throw Failure("檔案內容有誤：ONE120.DAT 第" + std::to_string(year) + "列");
+    if (!pillar.IsValid()) throw reader.Refusal("第" + std::to_string(year) + "列不是六十甲子之一");
   }
   return table;
 }

@@ -11,7 +11,7 @@ namespace qm::natal {
 namespace {
 
 // A step never moves into a moment whose chart the tables cannot draw whole. Without the tables
-// nothing can be drawn anyway: the step goes on and its drawing stops silently.
+// nothing can be drawn anyway: the step goes on and its drawing stops on the broken table.
 bool IsWithinTables(int year, int month, int day, int hour, int minute) {
   try {
     return IsWithinCalendarTables(year, month, day, hour, minute);
@@ -50,7 +50,7 @@ void BirthChartWindow::Form_Load() {
 }
 
 void BirthChartWindow::Form_Activate() {
-  ui::StopOnError([this] { Draw(); });
+  ui::StopOnError(*this, [this] { Draw(); });
 }
 
 void BirthChartWindow::InitWorkingDate() {

@@ -28,7 +28,7 @@ StageTable ReadStageBranchTable() {
     for (int stage = 1; stage <= 12; ++stage) row[stage] = reader.NextInt();
     for (int branch = 1; branch <= 12; ++branch)
       if (std::count(row.begin() + 1, row.end(), branch) != 1)
-        throw Failure("干週行支.DAT 第" + std::to_string(stem) + "列不是十二地支各一");
+        throw reader.Refusal("第" + std::to_string(stem) + "列不是十二地支各一");
   }
   return table;
 }

@@ -1,25 +1,19 @@
 #include "ziwei/ziwei_files.h"
 
-#include "base/failure.h"
 #include "base/field_reader.h"
 #include "base/program_folder.h"
 
 namespace qm::ziwei {
 namespace {
 
-// The next field as a cell; a table that names no cell cannot place its star.
-int NextCell(FieldReader& reader, const char* file) {
-  const int cell = reader.NextInt();
-  if (cell < 1 || cell > 12)
-    throw Failure(std::string(file) + " 的宮位不在子至亥之間：" + std::to_string(cell));
-  return cell;
-}
+// The next field as a cell 子..亥; a table that names no cell cannot place its star.
+int NextCell(FieldReader& reader) { return reader.NextIntIn(1, 12); }
 
 BranchHourTable ReadBranchHourTable(const char* file) {
   FieldReader reader(ProgramFile(file));
   BranchHourTable table{};
   for (int yearBranch = 1; yearBranch <= 12; ++yearBranch)
-    for (int hour = 1; hour <= 12; ++hour) table[yearBranch][hour] = NextCell(reader, file);
+    for (int hour = 1; hour <= 12; ++hour) table[yearBranch][hour] = NextCell(reader);
   return table;
 }
 
@@ -40,7 +34,7 @@ ZiWeiPositionTable ReadZiWeiPositionTable() {
   FieldReader reader(ProgramFile("KING.DAT"));
   ZiWeiPositionTable table{};
   for (int bureau = 2; bureau <= 6; ++bureau)
-    for (int day = 1; day <= 30; ++day) table[bureau][day] = NextCell(reader, "KING.DAT");
+    for (int day = 1; day <= 30; ++day) table[bureau][day] = NextCell(reader);
   return table;
 }
 
