@@ -9,30 +9,22 @@ namespace qm {
 
 namespace {
 
-// The next field, a whole number from low to high.
-int NextIn(FieldReader& reader, int low, int high, const std::filesystem::path& file) {
-  int value = reader.NextInt();
-  if (value < low || value > high) throw Failure("出生資料檔的欄位超出範圍：" + file.filename().string());
-  return value;
-}
-
 // The next field, one of two codes in either case, in upper case.
-std::string NextCode(FieldReader& reader, std::string_view a, std::string_view b,
-                     const std::filesystem::path& file) {
+std::string NextCode(FieldReader& reader, std::string_view a, std::string_view b) {
   std::string code = AsciiUpper(reader.Next());
-  if (code != a && code != b) throw Failure("出生資料檔的代碼有誤：" + file.filename().string());
+  if (code != a && code != b) throw reader.Refusal("出生資料檔的代碼有誤");
   return code;
 }
 
-BirthRecord ReadFields(FieldReader& reader, const std::filesystem::path& file) {
+BirthRecord ReadFields(FieldReader& reader) {
   BirthRecord record;
-  record.year = NextIn(reader, kFirstRocYear, kLastRocYear, file);
-  record.month = NextIn(reader, 1, 12, file);
-  record.day = NextIn(reader, 1, MonthLengths(record.year)[record.month], file);
-  record.hour = NextIn(reader, 0, 23, file);
-  record.minute = NextIn(reader, 0, 59, file);
-  record.sex = NextCode(reader, "M", "F", file);
-  record.special = NextCode(reader, "Y", "N", file);
+  record.year = reader.NextIntIn(kFirstRocYear, kLastRocYear);
+  record.month = reader.NextIntIn(1, 12);
+  record.day = reader.NextIntIn(1, MonthLengths(record.year)[record.month]);
+  record.hour = reader.NextIntIn(0, 23);
+  record.minute = reader.NextIntIn(0, 59);
+  record.sex = NextCode(reader, "M", "F");
+  record.special = NextCode(reader, "Y", "N");
   return record;
 }
 
@@ -40,13 +32,13 @@ BirthRecord ReadFields(FieldReader& reader, const std::filesystem::path& file) {
 
 BirthRecord ReadBirthRecord(const std::filesystem::path& file) {
   FieldReader reader(file);
-  return ReadFields(reader, file.filename().string());
+  return ReadFields(reader);
 }
 
 bool IsBirthRecordText(std::string_view content) {
   FieldReader reader = FieldReader::FromText(std::string(content));
   try {
-    ReadFields(reader, "text");
+    ReadFields(reader);
   } catch (const Failure&) {
     return false;
   }

@@ -1,6 +1,7 @@
 #include "base/field_reader.h"
 
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 #include <fcntl.h>
@@ -39,7 +40,7 @@ FieldReader::FieldReader(const std::filesystem::path& file) : name_(file.filenam
   // One open, one size query and one read: every drawing reads a dozen tables whole, so the
   // fewer system calls per file the better. The descriptor is closed before anything is parsed.
   int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw Failure("找不到檔案：" + name_);
+  if (fd < 0) throw Failure::Reading(name_, "找不到檔案");
   struct stat info {};
   bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
   if (ok) {
@@ -54,7 +55,7 @@ FieldReader::FieldReader(const std::filesystem::path& file) : name_(file.filenam
     text_.resize(got);
   }
   ::close(fd);
-  if (!ok) throw Failure("無法讀取檔案：" + name_);
+  if (!ok) throw Failure::Reading(name_, "無法讀取檔案");
 }
 
 FieldReader FieldReader::FromText(std::string text, std::string name) {
@@ -77,7 +78,7 @@ std::string_view FieldReader::Next() {
   const char* p = FieldStart(begin + pos_, end);
   if (p >= end) {
     pos_ = text_.size();
-    throw Failure("檔案內容不足：" + name_);
+    throw Failure::Reading(name_, "檔案內容不足");
   }
   const char* const start = p;
   while (!EndsField(p, end)) ++p;
@@ -94,12 +95,15 @@ std::string_view WithoutPlus(std::string_view field) {
   return field;
 }
 
+// A number as a table or a record holds it; "inf" and "nan", which the conversion would take,
+// are none.
 double NumberOf(std::string_view field, const std::string& name) {
   std::string_view digits = WithoutPlus(field);
   double value = 0;
   auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (digits.empty() || ec != std::errc() || ptr != digits.data() + digits.size())
-    throw Failure("資料不是數字：" + name + "「" + std::string(field) + "」");
+  if (digits.empty() || ec != std::errc() || ptr != digits.data() + digits.size() ||
+      !std::isfinite(value))
+    throw Failure::Reading(name, "資料不是數字「" + std::string(field) + "」");
   return value;
 }
 
@@ -126,8 +130,31 @@ int FieldReader::NextInt() {
   }
   const std::optional<int> value = WholeNumberWithin(
       NumberOf(Next(), name_), std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-  if (!value) throw Failure("資料不是整數：" + name_);
+  if (!value) throw Failure::Reading(name_, "資料不是整數");
   return *value;
 }
+
+int FieldReader::NextIntIn(int low, int high) {
+  const int value = NextInt();
+  if (value < low || value > high) throw Refusal("資料超出範圍「" + std::to_string(value) + "」");
+  return value;
+}
+
+double FieldReader::NextNumberIn(double low, double high) {
+  return NumberIn(NextNumber(), low, high);
+}
+
+std::string_view FieldReader::NextNumberText(double low, double high) {
+  const std::string_view field = Next();
+  NumberIn(NumberOf(field, name_), low, high);
+  return field;
+}
+
+double FieldReader::NumberIn(double value, double low, double high) const {
+  if (value < low || value > high) throw Refusal("資料超出範圍");
+  return value;
+}
+
+Failure FieldReader::Refusal(std::string_view what) const { return Failure::Reading(name_, what); }
 
 }  // namespace qm

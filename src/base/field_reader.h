@@ -3,13 +3,15 @@
 #include <string>
 #include <string_view>
 
+#include "base/failure.h"
+
 namespace qm {
 
 // Reads the fields of one file in order: blanks before a field are skipped, a field ends at ","
 // or at a line end (CR LF or LF), and a line end separates fields exactly as a comma does. The
 // whole file is read into memory when the reader is made and the file is closed at once, so a
-// failure later never leaves it open. A missing file or a read past the last field throws
-// qm::Failure.
+// failure later never leaves it open. A missing file, a read past the last field or a field
+// that is not what was asked for throws a qm::Failure of the reader's file.
 class FieldReader {
  public:
   explicit FieldReader(const std::filesystem::path& file);
@@ -22,10 +24,18 @@ class FieldReader {
   double NextNumber();
   // The next field, which must be a whole number.
   int NextInt();
+  // The next field, a whole number from low to high; a number from low to high.
+  int NextIntIn(int low, int high);
+  double NextNumberIn(double low, double high);
+  // The next field as it is written, which must be a number from low to high.
+  std::string_view NextNumberText(double low, double high);
+  // The failure of this reader's file, for a value its table does not hold.
+  Failure Refusal(std::string_view what) const;
   bool AtEnd() const;
 
  private:
   FieldReader() = default;
+  double NumberIn(double value, double low, double high) const;
   std::string text_;
   std::string name_;
   std::size_t pos_ = 0;

@@ -1,6 +1,7 @@
 #include "base/pillar.h"
 
 #include "base/failure.h"
+#include "base/field_reader.h"
 
 namespace qm {
 
@@ -12,6 +13,14 @@ int CheckedStem(int stem) {
 int CheckedBranch(int branch) {
   if (!IsBranch(branch)) throw Failure("地支超出範圍：" + std::to_string(branch));
   return branch;
+}
+
+Pillar NextPillar(FieldReader& reader) {
+  Pillar pillar;
+  pillar.stem = reader.NextInt();
+  pillar.branch = reader.NextInt();
+  if (!pillar.IsValid()) throw reader.Refusal("不是六十甲子之一");
+  return pillar;
 }
 
 std::string PillarText(Pillar pillar) {

@@ -46,6 +46,12 @@ constexpr std::array<int, 2 * N> StemsThenBranches(const std::array<Pillar, N>& 
   return numbers;
 }
 
+class FieldReader;
+
+// The next two fields of a table as a pair of the sixty cycle; anything else is a failure of the
+// reader's file.
+Pillar NextPillar(FieldReader& reader);
+
 // The characters of a pillar; a stem or branch outside its range gives no character.
 std::string PillarText(Pillar pillar);
 

@@ -48,7 +48,7 @@ bool WriteAll(int fd, const std::string& text) {
 }  // namespace
 
 void WriteFileWhole(const std::filesystem::path& file, const std::string& text) {
-  const Failure failure("無法寫入檔案：" + file.filename().string());
+  const Failure failure = Failure::Writing(file.filename().string(), "無法寫入檔案");
   std::string temp;
   const int fd = CreateTemporaryBeside(file, temp);
   if (fd < 0) throw failure;

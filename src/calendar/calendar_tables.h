@@ -1,7 +1,8 @@
 #pragma once
 // One reader per calendar table. Each reads its file from the program folder afresh and returns
-// the whole table; a missing file, a short file or a value that is not a number throws
-// qm::Failure. Year-major tables are indexed by RocYear 1..120 and month 1..12.
+// the whole table; a missing file, a short file or a value that is not one the table holds (a
+// day of the month 1..31, an hour 0..23, a pair of the sixty cycle ...) throws a qm::Failure
+// of that file. Year-major tables are indexed by RocYear 1..120 and month 1..12.
 #include <array>
 #include <vector>
 

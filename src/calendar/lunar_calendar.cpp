@@ -41,7 +41,7 @@ std::optional<LunarDate> SolarToLunar(int year, int month, int day) {
   // (which begins before any January or February date of the year) element before + 11.
   const std::size_t first = before + (beforeNewYear ? 11 : 1);
   for (std::size_t i = first; i < first + kMonthsSearched; ++i) {
-    if (i + 1 >= months.size()) throw Failure("檔案內容不足：MOONDAY.DAT");
+    if (i + 1 >= months.size()) throw Failure::Reading("MOONDAY.DAT", "檔案內容不足");
     if (!InMonthWindow(months[i].firstDay, date, lengths)) continue;
     // The thirtieth day of a 29-day month is the first day of the next month.
     if (months[i + 1].firstDay == date)
@@ -58,7 +58,8 @@ std::optional<SolarDate> LunarToSolar(int lunarYear, double lunarMonth, int luna
   const auto counts = ReadLunarMonthCounts();
   const std::size_t first = MonthsBefore(counts, lunarYear) + 1;
   const auto months = ReadLunarMonthTable();
-  if (first + counts[lunarYear] > months.size()) throw Failure("檔案內容不足：MOONDAY.DAT");
+  if (first + counts[lunarYear] > months.size())
+    throw Failure::Reading("MOONDAY.DAT", "檔案內容不足");
   for (std::size_t i = first; i < first + counts[lunarYear]; ++i) {
     if (months[i].month != lunarMonth) continue;
     const MonthDay start = months[i].firstDay;

@@ -31,7 +31,7 @@ void Form6::Form_Load() {
   canvas.Cls();
   ui::ShowInPlaceOfStart(*this);
   性別 = SexCodeOfText(program.start.f性別);
-  ui::StopOnError([this] { Draw(); });
+  ui::StopOnError(*this, [this] { Draw(); });
 }
 
 void Form6::Draw() {

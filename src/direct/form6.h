@@ -14,8 +14,8 @@ class Form6 : public ui::Window {
   explicit Form6(ui::Program& program);
 
   // The whole opening: cleared, shown in place of the start screen, the inputs read and the
-  // chart drawn with its relations and stars; a failure ends the drawing silently and leaves
-  // what was drawn.
+  // chart drawn with its relations and stars; a failure ends the drawing and leaves what was
+  // drawn, a file that failed said in a message.
   void Form_Load() override;
 
   void cmd_prt_Click();

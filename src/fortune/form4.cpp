@@ -78,7 +78,7 @@ void FORM4::Form_Load() {
 }
 
 void FORM4::DrawFortuneWindow() {
-  ui::StopOnError([this] { Draw(); });
+  ui::StopOnError(*this, [this] { Draw(); });
 }
 
 void FORM4::Draw() {
@@ -132,7 +132,9 @@ void FORM4::Command_25_Click() {
   ShiftFortuneWindow(始年c - step, 終年c - step);
 }
 
-void FORM4::list_fortune_Click() { program.windows.Get<Form5>(Form5::kName).Form_Activate(); }
+// The list window draws itself when it becomes active, which it does once this event is over:
+// its draw step runs once, and a listing that cannot be read is said once.
+void FORM4::list_fortune_Click() { program.windows.Show(program.windows.Get(Form5::kName)); }
 
 void FORM4::cmd_prt3_Click() {
   ui::PrintChartWindow(*this, {"cmd_return41", "cmd_prt3", "list_fortune", "Command_25",

@@ -21,8 +21,8 @@ class FORM4 : public ui::Window {
   // it is open, and a message box or the list window giving the focus back must not redraw.
   void Form_Activate() override {}
   // The draw step: reads BIGFOR, scores the window, writes fortune.PRN and draws the curve. A
-  // failure stops it silently and leaves what was drawn; a window of less than one year is
-  // refused with a message and the start screen comes back.
+  // failure stops it and leaves what was drawn, a file that failed said in a message; a window
+  // of less than one year is refused with a message and the start screen comes back.
   void DrawFortuneWindow();
 
   void Command_5_Click();   // <--往前五年

@@ -26,7 +26,7 @@ Form5::Form5(ui::Program& program) : ui::Window(program, std::string(kName)) {
 
 void Form5::Form_Activate() {
   program.windows.Show(*this);
-  ui::StopOnError([this] { C("list_fortune").items = ReadFortuneListing(); });
+  ui::StopOnError(*this, [this] { C("list_fortune").items = ReadFortuneListing(); });
 }
 
 void Form5::Cmd_quit5_Click() {

@@ -13,8 +13,8 @@ class Form5 : public ui::Window {
   static constexpr std::string_view kName = "Form5";
   explicit Form5(ui::Program& program);
 
-  // The draw step: shows this window and lists every line of fortune.PRN. A missing file
-  // leaves the list as it was.
+  // The draw step: shows this window and lists every line of fortune.PRN. A file that cannot
+  // be read is said in a message and leaves the list as it was.
   void Form_Activate() override;
   // Closes this window and loads the fortune window again, which redraws it.
   void Cmd_quit5_Click();

@@ -101,13 +101,13 @@ void WriteFortuneListing(const std::vector<FortuneMonth>& months) {
 
 std::vector<std::string> ReadFortuneListing() {
   std::ifstream in(ProgramFile(kFortuneListingName), std::ios::binary);
-  if (!in) throw Failure("找不到檔案：" + std::string(kFortuneListingName));
+  if (!in) throw Failure::Reading(kFortuneListingName, "找不到檔案");
   std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     lines.push_back(std::move(line));
   }
-  if (in.bad()) throw Failure("無法讀取檔案：" + std::string(kFortuneListingName));
+  if (in.bad()) throw Failure::Reading(kFortuneListingName, "無法讀取檔案");
   return lines;
 }
 

@@ -112,16 +112,13 @@ void Form8::Form_Activate() {
   in.inputMode = CASEA;
   in.time = chartTime;
   in.entered = {古Y1, 古Y2, 古M1, 古M2, 古D1, 古D2, 古H1, 古H2};
-  HexagramChart chart;
-  try {
-    chart = DrawHexagramChart(canvas, in);
-  } catch (const Failure&) {
-    // The calendar could not serve the time: the drawing ends where it stands.
-    return;
-  }
-  // The void branches need the day stem, which only the typed pillars can lack.
-  const int dayStem = chart.pillars.DayStem;
-  if (C("Option4").selected && (dayStem < 1 || dayStem > 10)) program.MsgBox(kMissingDayStem);
+  // A time the calendar cannot serve ends the drawing where it stands.
+  ui::StopOnError(*this, [&] {
+    const HexagramChart chart = DrawHexagramChart(canvas, in);
+    // The void branches need the day stem, which only the typed pillars can lack.
+    const int dayStem = chart.pillars.DayStem;
+    if (C("Option4").selected && (dayStem < 1 || dayStem > 10)) program.MsgBox(kMissingDayStem);
+  });
 }
 
 void Form8::Option1_Click() {
@@ -220,7 +217,7 @@ void Form8::SaveRecord() {
   try {
     WriteHexagramRecord(RecordFileName, {chartTime, lineCodes});
   } catch (const Failure& failure) {
-    program.MsgBox(failure.what());
+    program.MsgBox(ui::FileFailureMessage(failure).value_or(failure.what()));
   }
 }
 

@@ -20,7 +20,8 @@ class Form8 : public ui::Window {
 
   // Opening: shown, cleared, every mode control hidden, the current-time mode chosen.
   void Form_Load() override;
-  // The draw step: the whole chart from the window's state; a failure ends it silently.
+  // The draw step: the whole chart from the window's state; a failure ends it, a file that
+  // failed said in a message.
   void Form_Activate() override;
 
   void Command1_Click();  // compute: line codes, record, message, chart

@@ -1,8 +1,5 @@
 #include "luck/flowing_pillars.h"
 
-#include <string>
-
-#include "base/failure.h"
 #include "base/field_reader.h"
 #include "base/names.h"
 #include "base/program_folder.h"
@@ -22,13 +19,8 @@ Pillar PillarOfCycle(int cycleNumber) { return {Cycle(cycleNumber, 10), Cycle(cy
 std::array<Pillar, 121> ReadYearPillarTable() {
   FieldReader reader(ProgramFile("ONE120.DAT"));
   std::array<Pillar, 121> table{};
-  for (int year = kFirstRocYear; year <= kLastRocYear; ++year) {
-    Pillar& pillar = table[static_cast<std::size_t>(year)];
-    pillar.stem = reader.NextInt();
-    pillar.branch = reader.NextInt();
-    if (!pillar.IsValid())
-      throw Failure("檔案內容有誤：ONE120.DAT 第" + std::to_string(year) + "列");
-  }
+  for (int year = kFirstRocYear; year <= kLastRocYear; ++year)
+    table[static_cast<std::size_t>(year)] = NextPillar(reader);
   return table;
 }
 

@@ -10,7 +10,7 @@
 namespace qm::luck {
 
 // ONE120.DAT, index 1..120: the stem and branch of each RocYear's pillar. A missing or short
-// file, or a number outside the stems or branches, throws qm::Failure.
+// file, or a pair that is none of the sixty, throws a qm::Failure of the file.
 std::array<Pillar, 121> ReadYearPillarTable();
 
 // The year whose pillar the flowing month belongs to: January lies before 立春 and takes the

@@ -1,7 +1,5 @@
 #include "luck/form3.h"
 
-#include <array>
-
 #include "base/birth_record.h"
 #include "base/roc_year.h"
 #include "calendar/calendar.h"
@@ -15,12 +13,6 @@ namespace {
 
 constexpr std::string_view kBeforeBirthYear = "流年不可早於出生年";
 constexpr std::string_view kAfterLastYear = "流年不可超過民國 120 年";
-constexpr std::string_view kTableUnreadable = "資料檔讀取錯誤：";
-
-// The files a drawing reads or writes besides the birth record.
-constexpr std::array<std::string_view, 10> kDrawingFiles = {
-    "SEG.DAT",      "BIG1.DAT",     "SIXTY.DAT",    "END_DAY.DAT",  "MID_DAY.DAT",
-    "ONE120.DAT",   "地支藏干.DAT", "干週行支.DAT", "天干當令.DAT", "BIGFOR"};
 
 }  // namespace
 
@@ -153,13 +145,11 @@ void Form3::Refuse(std::string_view message) {
   program.windows.Show(program.windows.Get(ui::kStartScreen));
 }
 
-// A failure that names one of the drawing's files is that file's; any other lies in the birth
-// moment, outside what the tables cover.
+// A failure of a file is said as every window says it; any other lies in the birth moment,
+// outside what the tables cover.
 std::string Form3::FailureMessage(const Failure& failure) const {
-  const std::string_view what = failure.what();
-  for (std::string_view file : kDrawingFiles)
-    if (what.find(file) != std::string_view::npos) return std::string(kTableUnreadable) + std::string(file);
-  return BirthRecordMessage(BirthRecordProblem::Malformed, 檔名);
+  return ui::FileFailureMessage(failure).value_or(
+      BirthRecordMessage(BirthRecordProblem::Malformed, 檔名));
 }
 
 }  // namespace qm::luck

@@ -15,7 +15,7 @@ namespace {
 
 // A step never moves into a moment whose chart the tables cannot draw whole: the message that
 // refuses it, none for a moment within the tables. Without the tables nothing can be drawn
-// anyway: the step goes on and its drawing stops silently.
+// anyway: the step goes on and its drawing stops on the broken table.
 std::optional<std::string> RefusalOfStep(int year, int month, int day, int hour, int minute) {
   try {
     if (!IsWithinCalendarTables(year, month, day, hour, minute))
@@ -55,7 +55,7 @@ void BirthChartWindow::Form_Load() {
 }
 
 void BirthChartWindow::Form_Activate() {
-  ui::StopOnError([this] { Draw(); });
+  ui::StopOnError(*this, [this] { Draw(); });
 }
 
 void BirthChartWindow::InitWorkingDate() {

@@ -19,7 +19,7 @@ class BirthChartWindow : public ui::Window {
   // start screen comes back.
   void Form_Load() override;
   // The draw step: the whole chart of the working date; a failure of any step stops the
-  // drawing silently and leaves what was drawn.
+  // drawing and leaves what was drawn, and a file that failed is said in a message.
   void Form_Activate() override;
 
   void Command11_Click();  // one day back

@@ -15,7 +15,8 @@ HiddenStemTable ReadHiddenStemTable() {
   for (int branch = 1; branch <= 12; ++branch)
     for (HiddenSlot& slot : table[branch]) {
       slot.text = reader.Next();
-      slot.weight = reader.Next();
+      // A share of the branch, kept as written: the chart prints its last characters.
+      slot.weight = reader.NextNumberText(0, 1);
     }
   return table;
 }
@@ -28,7 +29,7 @@ StageTable ReadStageBranchTable() {
     for (int stage = 1; stage <= 12; ++stage) row[stage] = reader.NextInt();
     for (int branch = 1; branch <= 12; ++branch)
       if (std::count(row.begin() + 1, row.end(), branch) != 1)
-        throw Failure("干週行支.DAT 第" + std::to_string(stem) + "列不是十二地支各一");
+        throw reader.Refusal("第" + std::to_string(stem) + "列不是十二地支各一");
   }
   return table;
 }

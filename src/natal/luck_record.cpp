@@ -1,30 +1,25 @@
 #include "natal/luck_record.h"
 
-#include <cmath>
-
-#include "base/failure.h"
 #include "base/number_text.h"
 #include "base/program_folder.h"
 #include "base/record_file.h"
-#include "natal/chart_rules.h"
+#include "base/roc_year.h"
 
 namespace qm::natal {
 namespace {
 
 constexpr std::string_view kLuckRecordName = "BIGFOR";
 
-// The three date fields: all empty (a chart from entered pillars) or all numbers.
+// The three date fields: all empty (a chart from entered pillars) or a date of the tables.
 std::optional<SolarDate> ReadLuckDate(FieldReader& fields) {
   std::array<std::string, 3> texts;
   for (std::string& text : texts) text = std::string(fields.Next());
   if (texts[0].empty() && texts[1].empty() && texts[2].empty()) return std::nullopt;
-  SolarDate date;
-  int* parts[] = {&date.year, &date.month, &date.day};
-  for (std::size_t i = 0; i < texts.size(); ++i) {
-    FieldReader field = FieldReader::FromText(texts[i], std::string(kLuckRecordName));
-    *parts[i] = field.NextInt();
-  }
-  return date;
+  FieldReader date = FieldReader::FromText(texts[0] + "," + texts[1] + "," + texts[2],
+                                           std::string(kLuckRecordName));
+  const int year = date.NextIntIn(kFirstRocYear, kLastRocYear);
+  const int month = date.NextIntIn(1, 12);
+  return SolarDate{year, month, date.NextIntIn(1, MonthLengths(year)[month])};
 }
 
 }  // namespace
@@ -54,18 +49,17 @@ void WriteBigFor(const LuckRecord& record) {
 LuckRecord ParseLuckRecord(FieldReader& fields) {
   LuckRecord record;
   record.birth = ReadLuckDate(fields);
-  record.dayStem = CheckedStem(fields.NextInt());
-  record.luckStartAge = fields.NextNumber();
+  record.dayStem = fields.NextIntIn(1, 10);
   // Any typed age is a start age, however far out; only a field that is no number ("inf") is a
   // broken record.
-  if (!std::isfinite(record.luckStartAge))
-    throw Failure("起運歲數超出範圍：" + std::string(kLuckRecordName));
-  record.month.stem = CheckedStem(fields.NextInt());
-  record.month.branch = CheckedBranch(fields.NextInt());
-  for (Pillar& pillar : record.pillars) {
-    pillar.stem = CheckedStem(fields.NextInt());
-    pillar.branch = CheckedBranch(fields.NextInt());
-  }
+  record.luckStartAge = fields.NextNumber();
+  // A chart of entered pillars may pair a stem and a branch of different polarity.
+  auto nextPillar = [&fields] {
+    const int stem = fields.NextIntIn(1, 10);
+    return Pillar{stem, fields.NextIntIn(1, 12)};
+  };
+  record.month = nextPillar();
+  for (Pillar& pillar : record.pillars) pillar = nextPillar();
   return record;
 }
 

@@ -32,15 +32,17 @@ struct LuckRecord {
 std::vector<std::string> LuckRecordFields(const LuckRecord& record);
 
 // Writes BIGFOR of the program folder whole, replacing the record of the previous chart; the
-// file is replaced only once it is complete, and a file that cannot be written throws qm::Failure.
+// file is replaced only once it is complete, and a file that cannot be written throws a
+// qm::Failure of writing BIGFOR.
 void WriteBigFor(const LuckRecord& record);
 
-// The record from its fields: the three date fields all numbers or all empty, a decimal start
-// age, stems 1..10 and branches 1..12. A short record or any other value throws qm::Failure;
-// what follows the 27th field is not read.
+// The record from its fields: the three date fields a date of the tables or all empty, a
+// decimal start age, stems 1..10 and branches 1..12. A short record or any other value throws
+// a qm::Failure of the reader's file; what follows the 27th field is not read.
 LuckRecord ParseLuckRecord(FieldReader& fields);
 
-// ParseLuckRecord of BIGFOR in the program folder; a missing file throws qm::Failure.
+// ParseLuckRecord of BIGFOR in the program folder; a missing file throws a qm::Failure of
+// BIGFOR.
 LuckRecord ReadLuckRecord();
 
 }  // namespace qm::natal

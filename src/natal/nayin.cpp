@@ -9,26 +9,17 @@
 #include "natal/chart_steps.h"
 
 namespace qm::natal {
-namespace {
-
-// The name of a code 1..n of a table; empty (nothing printed) for a code outside it.
-template <std::size_t N>
-std::string_view NameOfCode(const std::array<std::string_view, N>& names, double code) {
-  for (std::size_t i = 1; i < N; ++i)
-    if (code == static_cast<double>(i)) return names[i];
-  return {};
-}
-
-}  // namespace
 
 NayinTable ReadNayinTable() {
   FieldReader reader(ProgramFile("納音.DAT"));
   NayinTable records;
+  // A pair missing from the table leaves its pillar unmarked; a code that names no element or
+  // stage is no record of the table.
   for (NayinRecord& record : records) {
-    record.stem = reader.NextNumber();
-    record.branch = reader.NextNumber();
-    record.element = reader.NextNumber();
-    record.stage = reader.NextInt();
+    record.stem = reader.NextIntIn(1, 10);
+    record.branch = reader.NextIntIn(1, 12);
+    record.element = reader.NextIntIn(1, 5);
+    record.stage = reader.NextIntIn(1, 12);
   }
   return records;
 }
@@ -48,10 +39,8 @@ void LookupNayin(Chart& chart) {
   for (const ChartColumn& column : chart.NatalFour()) {
     double x = column.x + chart.layout.besideColumn;
     for (const NayinRecord& record : NayinOf(table, column.pillar)) {
-      std::string_view element = NameOfCode(kElementNames, record.element);
-      std::string_view stage = NameOfCode(kNayinStageLetters, record.stage);
-      if (!element.empty()) chart.canvas.PrintAt(x, rows[0], element);
-      if (!stage.empty()) chart.canvas.PrintAt(x, rows[1], stage);
+      chart.canvas.PrintAt(x, rows[0], kElementNames[static_cast<std::size_t>(record.element)]);
+      chart.canvas.PrintAt(x, rows[1], kNayinStageLetters[static_cast<std::size_t>(record.stage)]);
     }
   }
 }

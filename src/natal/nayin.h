@@ -14,7 +14,8 @@ struct NayinRecord {
 };
 using NayinTable = std::array<NayinRecord, 60>;
 
-// The sixty records of 納音.DAT in file order; a missing or short file throws qm::Failure.
+// The sixty records of 納音.DAT in file order: stems 1..10, branches 1..12, elements 1..5 and
+// stages 1..12. A missing or short file, or any other value, throws a qm::Failure of the file.
 NayinTable ReadNayinTable();
 
 // The records of a pillar's pair in file order: one for a well-formed table, none for a pair

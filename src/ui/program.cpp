@@ -1,6 +1,7 @@
 #include "ui/program.h"
 
 #include "base/failure.h"
+#include "ui/window_protocol.h"
 
 namespace ui {
 
@@ -23,7 +24,7 @@ void Program::RunEvent(const std::function<void()>& event) {
       windows.Settle();
       return;
     } catch (const qm::Failure& failure) {
-      MsgBox(failure.what());
+      MsgBox(FileFailureMessage(failure).value_or(failure.what()));
     }
   }
 }

@@ -39,7 +39,8 @@ class Program {
   // has no click handler.
   bool Click(Window& window, std::string_view control);
   // Runs one event of the user (a click, an activation) and lets the windows settle. A failure
-  // that a handler lets through is said in a message box instead of ending the program.
+  // that a handler lets through is said in a message box instead of ending the program: the
+  // file's message for a failure of a file, its own text for any other.
   void RunEvent(const std::function<void()>& event);
 
   Platform& platform;

@@ -38,6 +38,22 @@ std::optional<qm::BirthRecord> ReadBirthRecordOrReturn(Window& window, const std
   }
 }
 
+std::optional<std::string> FileFailureMessage(const qm::Failure& failure) {
+  const std::optional<qm::FailedFile>& file = failure.File();
+  if (!file) return std::nullopt;
+  const bool read = file->access == qm::FailedFile::Access::Read;
+  return (read ? "資料檔讀取錯誤：" : "無法寫入檔案：") + file->name;
+}
+
+void StopOnError(Window& window, const std::function<void()>& drawing) {
+  try {
+    drawing();
+  } catch (const qm::Failure& failure) {
+    if (std::optional<std::string> message = FileFailureMessage(failure))
+      window.program.MsgBox(*message);
+  }
+}
+
 void ShowInPlaceOfStart(Window& window) {
   Program& program = window.program;
   if (Window* start = program.windows.Loaded(kStartScreen)) program.windows.Hide(*start);

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,14 +38,16 @@ void ShowInPlaceOfStart(Window& window);
 // closed and the start screen comes back; there is no record then.
 std::optional<qm::BirthRecord> ReadBirthRecordOrReturn(Window& window, const std::string& name);
 
-// Runs a draw step; a failure of the program's own kind ends it where it stands, without a
-// word, leaving what was drawn and the window usable.
-template <class Drawing>
-void StopOnError(Drawing drawing) {
-  try {
-    drawing();
-  } catch (const qm::Failure&) {
-  }
-}
+// What every window says of a failure of a file: "資料檔讀取錯誤：" and the name of a file that
+// could not be read as its layout says, "無法寫入檔案：" and the name of one that could not be
+// written. A failure of no file (a moment outside the tables, the arithmetic) has no message
+// here: each window says of it what it says.
+std::optional<std::string> FileFailureMessage(const qm::Failure& failure);
+
+// Runs a draw step; a failure of the program's own kind ends it where it stands, leaving what
+// was drawn and the window usable. A failure of a file is said in its message, once: the
+// message box closing runs no drawing again, since a window already active is not activated
+// anew. A failure of no file ends the drawing without a word.
+void StopOnError(Window& window, const std::function<void()>& drawing);
 
 }  // namespace ui

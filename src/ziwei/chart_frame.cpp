@@ -19,7 +19,7 @@ void Along(int firstTenths, int lastTenths, int stepTenths, Draw draw) {
 void DrawZiWeiGrid(ZiWeiChart& chart) {
   ui::Canvas& c = chart.canvas;
   c.Cls();
-  c.SetScale(0, 0, 83, 33.5);
+  c.SetScale(0, 0, kChartWidth, kChartHeight);
   c.Cls();
   c.PrintAt(1, 4, "┌");
   c.PrintAt(81, 4, "┐");

@@ -7,6 +7,9 @@
 
 namespace qm::ziwei {
 
+// The chart's scale: (0, 0) at the top left, (83, 33.5) at the bottom right.
+inline constexpr double kChartWidth = 83, kChartHeight = 33.5;
+
 // The left and top border of each cell 1 (子) .. 12 (亥): 巳午未申 along the top, 寅丑子亥
 // along the bottom, 辰卯 down the left side and 酉戌 down the right side. Each cell is 20 wide
 // and 7 high.

@@ -1,25 +1,27 @@
 #include "ziwei/ziwei_files.h"
 
-#include "base/failure.h"
+#include <algorithm>
+#include <string_view>
+
 #include "base/field_reader.h"
 #include "base/program_folder.h"
+#include "ziwei/chart_frame.h"
 
 namespace qm::ziwei {
 namespace {
 
-// The next field as a cell; a table that names no cell cannot place its star.
-int NextCell(FieldReader& reader, const char* file) {
-  const int cell = reader.NextInt();
-  if (cell < 1 || cell > 12)
-    throw Failure(std::string(file) + " 的宮位不在子至亥之間：" + std::to_string(cell));
-  return cell;
-}
+// The seven grades of brightness, and the full-width blank of a cell where a star never stands.
+constexpr std::array<std::string_view, 8> kBrightnessWords = {"廟", "旺", "得", "利",
+                                                             "平", "不", "陷", "　"};
+
+// The next field as a cell 子..亥; a table that names no cell cannot place its star.
+int NextCell(FieldReader& reader) { return reader.NextIntIn(1, 12); }
 
 BranchHourTable ReadBranchHourTable(const char* file) {
   FieldReader reader(ProgramFile(file));
   BranchHourTable table{};
   for (int yearBranch = 1; yearBranch <= 12; ++yearBranch)
-    for (int hour = 1; hour <= 12; ++hour) table[yearBranch][hour] = NextCell(reader, file);
+    for (int hour = 1; hour <= 12; ++hour) table[yearBranch][hour] = NextCell(reader);
   return table;
 }
 
@@ -30,8 +32,8 @@ SlotLayout ReadPlaceTable() {
   SlotLayout layout{};
   for (int cell = 1; cell <= 12; ++cell)
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-      layout[cell][slot].y = reader.NextNumber();
-      layout[cell][slot].x = reader.NextNumber();
+      layout[cell][slot].y = reader.NextNumberIn(0, kChartHeight);
+      layout[cell][slot].x = reader.NextNumberIn(0, kChartWidth);
     }
   return layout;
 }
@@ -40,7 +42,7 @@ ZiWeiPositionTable ReadZiWeiPositionTable() {
   FieldReader reader(ProgramFile("KING.DAT"));
   ZiWeiPositionTable table{};
   for (int bureau = 2; bureau <= 6; ++bureau)
-    for (int day = 1; day <= 30; ++day) table[bureau][day] = NextCell(reader, "KING.DAT");
+    for (int day = 1; day <= 30; ++day) table[bureau][day] = NextCell(reader);
   return table;
 }
 
@@ -51,7 +53,12 @@ BrightnessTable ReadBrightnessTable() {
   FieldReader reader(ProgramFile("ABCDE.DAT"));
   BrightnessTable table{};
   for (int star = 1; star <= kBrightStars; ++star)
-    for (int cell = 1; cell <= 12; ++cell) table[star][cell] = std::string(reader.Next());
+    for (int cell = 1; cell <= 12; ++cell) {
+      table[star][cell] = std::string(reader.Next());
+      if (std::find(kBrightnessWords.begin(), kBrightnessWords.end(), table[star][cell]) ==
+          kBrightnessWords.end())
+        throw reader.Refusal("不是星曜亮度「" + table[star][cell] + "」");
+    }
   return table;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The readers of the Zi Wei tables. Each reads its file from the program folder afresh, whole,
-// and returns the table; a missing or short file, a value that is not a number, or a cell
-// outside 子..亥 throws qm::Failure.
+// and returns the table; a missing or short file, or a value the table does not hold (a cell
+// outside 子..亥, a slot outside the chart, a word that is no brightness) throws a qm::Failure
+// of that file.
 #include <array>
 #include <string>
 

@@ -1,6 +1,9 @@
 // The field reader: fields in order whatever their spread over lines, and the failures.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,6 +80,50 @@ TEST(FieldReader, AWholeNumberBeyondIntIsNoWholeNumberOfATable) {
   EXPECT_EQ(reader.NextInt(), 2147483647);
   EXPECT_THROW(reader.NextInt(), Failure);  // nan
   EXPECT_THROW(reader.NextInt(), Failure);  // inf
+}
+
+TEST(FieldReader, NumbersOfATableAreFiniteAndWithinWhatItAsks) {
+  FieldReader reader = FieldReader::FromText("inf,nan,-inf,0.5, 12,13, 2.5,-1.5");
+  for (int i = 0; i < 3; ++i) EXPECT_THROW(reader.NextNumber(), Failure) << i;
+  EXPECT_EQ(reader.NextNumberIn(0, 1), 0.5);
+  EXPECT_EQ(reader.NextIntIn(1, 12), 12);
+  EXPECT_THROW(reader.NextIntIn(1, 12), Failure);  // 13
+  EXPECT_EQ(reader.NextNumberText(-1, 2.5), "2.5");  // as written, the blank before it skipped
+  EXPECT_THROW(reader.NextNumberText(-1, 2), Failure);  // -1.5
+}
+
+// Whatever goes wrong while a file is read is a failure of reading that file.
+TEST(FieldReader, EveryFailureNamesTheFileItReads) {
+  test::TempFolder folder("reader");
+  const std::vector<std::pair<const char*, std::function<void(FieldReader&)>>> cases = {
+      {" 1", [](FieldReader& r) { r.NextInt(), r.NextInt(); }},  // short
+      {"x", [](FieldReader& r) { r.NextNumber(); }},           // no number
+      {"1.5", [](FieldReader& r) { r.NextInt(); }},            // no whole number
+      {"13", [](FieldReader& r) { r.NextIntIn(1, 12); }},      // outside its range
+      {"甲", [](FieldReader& r) { throw r.Refusal("不是地支"); }},
+  };
+  auto fileOf = [](const std::function<void()>& read) -> std::optional<FailedFile> {
+    try {
+      read();
+    } catch (const Failure& failure) {
+      return failure.File();
+    }
+    return std::nullopt;
+  };
+  const FailedFile table{"SEG.DAT", FailedFile::Access::Read};
+  for (const auto& [text, read] : cases) {
+    folder.Write("SEG.DAT", text);
+    EXPECT_EQ(fileOf([&] {
+                FieldReader reader(folder / "SEG.DAT");
+                read(reader);
+              }),
+              table)
+        << text;
+  }
+  std::filesystem::remove(folder / "SEG.DAT");
+  EXPECT_EQ(fileOf([&] { FieldReader reader(folder / "SEG.DAT"); }), table);
+  std::filesystem::create_directory(folder / "SEG.DAT");
+  EXPECT_EQ(fileOf([&] { FieldReader reader(folder / "SEG.DAT"); }), table);
 }
 
 TEST(FieldReader, AMissingFileFails) {

@@ -25,6 +25,17 @@ TEST(RecordFile, ReplacesAnOldFileWholeAndLeavesNoTemporaryFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
+TEST(RecordFile, AFailedWriteIsAFailureOfWritingThatFile) {
+  test::TempFolder folder("record");
+  std::filesystem::create_directory(folder / "BIGFOR");
+  try {
+    WriteRecord(folder / "BIGFOR", {" 1"});
+    ADD_FAILURE() << "written";
+  } catch (const Failure& failure) {
+    EXPECT_EQ(failure.File(), (FailedFile{"BIGFOR", FailedFile::Access::Write}));
+  }
+}
+
 TEST(RecordFile, AFailedWriteThrowsAndKeepsTheOldFile) {
   test::TempFolder folder("record");
   // A folder of that name cannot be replaced by a file.

@@ -281,22 +281,32 @@ TEST_F(Form4Test, NoRoleChosenDrawsAFlatCurveAtMidHeightWithItsGridAndTexts) {
 }
 
 TEST_F(Form4Test, AMissingOrShortLuckRecordDrawsNothingAndAMissingCycleTableOnlyTheFrame) {
+  auto said = [this] {
+    std::vector<std::string> texts;
+    for (const auto& m : platform.messages) texts.push_back(m.text);
+    platform.messages.clear();
+    return texts;
+  };
+  using Texts = std::vector<std::string>;
   std::filesystem::remove(folder / "BIGFOR");
   Open();
   ASSERT_TRUE(Shown(Curve()));
   EXPECT_TRUE(Curve()->canvas.Items().empty());
+  EXPECT_EQ(said(), Texts{"資料檔讀取錯誤：BIGFOR"});
   folder.Write("BIGFOR", "58,5,12, 3, 7.41, 6, 6, 1, 3\r\n");
   Click(*Curve(), "Command25");
   EXPECT_TRUE(Curve()->canvas.Items().empty());
+  EXPECT_EQ(said(), Texts{"資料檔讀取錯誤：BIGFOR"});
   natal::WriteBigFor(fixture::RecordStartingAt(7.41));
   std::filesystem::remove(folder / "SIXTY.DAT");
   Click(*Curve(), "Command25");
   ASSERT_EQ(Curve()->canvas.Items().size(), 1u);
   EXPECT_EQ(Curve()->canvas.Items()[0].kind, Kind::Box);
   EXPECT_FALSE(std::filesystem::exists(folder / "fortune.PRN"));
-  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(said(), Texts{"資料檔讀取錯誤：SIXTY.DAT"});
   Click(*Curve(), "list_fortune");
   EXPECT_TRUE(List()->C("list_fortune").items.empty());
+  EXPECT_EQ(said(), Texts{"資料檔讀取錯誤：fortune.PRN"});
 }
 
 }  // namespace

@@ -474,12 +474,12 @@ TEST_F(Form8Test, ExitReturnsToTheStartScreenAndAFreshWindowOpensNextTime) {
   EXPECT_EQ(At(30, 14), Texts{"坤為地"});
 }
 
-TEST_F(Form8Test, ACalendarFailureEndsTheDrawingSilentlyAndKeepsTheChart) {
+TEST_F(Form8Test, AMissingCalendarTableEndsTheDrawingSaysWhichAndKeepsTheChart) {
   std::filesystem::remove(folder / "SEG.DAT");
   SetLines(kExampleLines);
   Messages();
   Click("Command1");
-  EXPECT_EQ(Messages(), Texts{"本卦系統內定檔名為:   NOW"});
+  EXPECT_EQ(Messages(), (Texts{"本卦系統內定檔名為:   NOW", "資料檔讀取錯誤：SEG.DAT"}));
   EXPECT_EQ(At(30, 14), Texts{"坤為地"});  // the opening chart stands
   EXPECT_TRUE(Exists("NOW"));
 }

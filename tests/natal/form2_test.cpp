@@ -212,7 +212,7 @@ std::size_t OpenFiles() {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
 }
 
-TEST_F(Form2Test, WithoutTheNayinTableTheChartStopsAfterTheNineImmortalsSilently) {
+TEST_F(Form2Test, WithoutTheNayinTableTheChartStopsAfterTheNineImmortalsAndSaysWhichFile) {
   fs::remove(folder.path() / "納音.DAT");
   WriteRecord("rec", " 73, 5, 12,8,30,M,N");
   std::size_t openBefore = OpenFiles();
@@ -220,7 +220,8 @@ TEST_F(Form2Test, WithoutTheNayinTableTheChartStopsAfterTheNineImmortalsSilently
   const auto& items = Shown().canvas.Items();
   ASSERT_FALSE(items.empty());
   EXPECT_EQ(items.back().text.rfind("九仙訣(", 0), 0u) << items.back().text;
-  EXPECT_TRUE(platform.messages.empty());
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "資料檔讀取錯誤：納音.DAT");
   EXPECT_EQ(OpenFiles(), openBefore);
   // Nothing of the relation list (x = 43) or of the star grid (rows 20 to 24 under the
   // pillars) is drawn.
@@ -238,10 +239,12 @@ TEST_F(Form2Test, AStoppedDrawingLeavesTheWindowUsableAndTheNextDrawingWhole) {
   EXPECT_EQ(Shown().canvas.Items().back().text, " (夏炎)");
   EXPECT_TRUE(At(22, 15).empty());
   fs::rename(folder.path() / "saved", folder.path() / "天干當令.DAT");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "資料檔讀取錯誤：天干當令.DAT");
   Click("Command14");
   EXPECT_EQ(SolarLine(), "陽曆73/5/13 8:30生");
   EXPECT_FALSE(At(22, 15).empty());
-  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(platform.messages.size(), 1u);
 }
 
 }  // namespace

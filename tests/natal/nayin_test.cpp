@@ -90,17 +90,23 @@ TEST(LookupNayin, MissingPairLeavesOnlyThatPillarUnmarked) {
   EXPECT_EQ(ShownTexts(c.canvas).size(), 6u);
 }
 
-TEST(LookupNayin, CodesOutsideTheTablesPrintNothingForThatMark) {
+TEST(LookupNayin, ACodeOutsideTheTablesIsAFailureOfTheFileAndPrintsNothing) {
   TempProgramFolder folder("nayin_codes");
-  // 甲子 with element 7, 丙寅 with stage 13.
-  WriteNayinFile(folder.path(),
-                 WithRecord(WithRecord(DeliveredRecords(), 1, " 1, 1, 7, 8"), 3, " 3, 3, 2, 13"));
-  NayinChart c(kExample);
-  LookupNayin(c.chart);
-  EXPECT_TRUE(TextsAt(c.canvas, 79, 6).empty());
-  EXPECT_EQ(TextsAt(c.canvas, 79, 7), std::vector<std::string>{"死"});
-  EXPECT_EQ(TextsAt(c.canvas, 72, 6), std::vector<std::string>{"火"});
-  EXPECT_TRUE(TextsAt(c.canvas, 72, 7).empty());
+  // 甲子 with element 7; 丙寅 with stage 13; 戊辰 with stem 11.
+  const std::pair<int, const char*> records[] = {{1, " 1, 1, 7, 8"}, {3, " 3, 3, 2, 13"},
+                                                 {5, " 11, 5, 1, 5"}};
+  for (const auto& [n, line] : records) {
+    SCOPED_TRACE(line);
+    WriteNayinFile(folder.path(), WithRecord(DeliveredRecords(), n, line));
+    NayinChart c(kExample);
+    try {
+      LookupNayin(c.chart);
+      ADD_FAILURE() << "no failure";
+    } catch (const Failure& failure) {
+      EXPECT_EQ(failure.File(), (FailedFile{"納音.DAT", FailedFile::Access::Read}));
+    }
+    EXPECT_TRUE(c.canvas.Items().empty());
+  }
 }
 
 TEST(LookupNayin, MissingOrShortTableFailsAfterTheEarlierSteps) {

@@ -137,6 +137,38 @@ TEST_F(ProtocolTest, AFailureThatAHandlerLetsThroughIsSaidInAMessageBox) {
   EXPECT_TRUE(program.windows.IsVisible(chart));
 }
 
+TEST(FileFailureMessage, NamesTheFileThatCouldNotBeReadOrWritten) {
+  EXPECT_EQ(FileFailureMessage(qm::Failure::Reading("SEG.DAT", "檔案內容不足")),
+            "資料檔讀取錯誤：SEG.DAT");
+  EXPECT_EQ(FileFailureMessage(qm::Failure::Writing("BIGFOR", "無法寫入檔案")),
+            "無法寫入檔案：BIGFOR");
+  EXPECT_EQ(FileFailureMessage(qm::Failure("天干超出範圍：0")), std::nullopt);
+}
+
+TEST_F(ProtocolTest, AStoppedDrawingKeepsWhatItDrewAndSaysOnlyAFileThatFailed) {
+  Open("Form2");
+  Window& chart = Get("Form2");
+  auto drawingThatFails = [&chart](const qm::Failure& failure) {
+    return [&chart, failure] {
+      chart.canvas.PrintAt(1, 1, "drawn");
+      throw failure;
+    };
+  };
+  StopOnError(chart, drawingThatFails(qm::Failure::Reading("納音.DAT", "找不到檔案")));
+  StopOnError(chart, drawingThatFails(qm::Failure("第二十一條關係")));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "資料檔讀取錯誤：納音.DAT");
+  EXPECT_EQ(chart.canvas.Items().size(), 2u);
+  EXPECT_TRUE(program.windows.IsVisible(chart));
+}
+
+TEST_F(ProtocolTest, AFailureOfAFileThatAHandlerLetsThroughIsSaidByItsFile) {
+  Open("Form2");
+  program.RunEvent([] { throw qm::Failure::Writing("fortune.PRN", "無法寫入檔案"); });
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "無法寫入檔案：fortune.PRN");
+}
+
 TEST_F(ProtocolTest, QuitClosesEveryWindow) {
   Open("Form2");
   program.windows.CloseAll();

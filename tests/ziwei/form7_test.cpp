@@ -226,7 +226,7 @@ std::size_t OpenFiles() {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
 }
 
-TEST_F(Form7Test, ATableMissingOrNamingNoCellStopsTheDrawingSilentlyWhereItIsRead) {
+TEST_F(Form7Test, ATableMissingOrNamingNoCellStopsTheDrawingWhereItIsReadAndIsNamed) {
   struct Case {
     std::string file;
     std::string content;     // empty: the file is removed
@@ -249,13 +249,16 @@ TEST_F(Form7Test, ATableMissingOrNamingNoCellStopsTheDrawingSilentlyWhereItIsRea
     if (c.content.empty()) fs::remove(folder / c.file);
     else folder.Write(c.file, c.content);
     const std::size_t openBefore = OpenFiles();
+    platform.messages.clear();
     Open();
     EXPECT_EQ(Shown().canvas.Items().back().text, c.lastDrawn) << c.file;
-    EXPECT_TRUE(platform.messages.empty()) << c.file;
+    ASSERT_EQ(platform.messages.size(), 1u) << c.file;
+    EXPECT_EQ(platform.messages[0].text, "資料檔讀取錯誤：" + c.file);
     EXPECT_EQ(OpenFiles(), openBefore) << c.file;
     folder.Write(c.file, saved);
     Click("Command14");
     EXPECT_TRUE(DrawnToTheEnd()) << c.file;
+    EXPECT_EQ(platform.messages.size(), 1u) << c.file;
     Click("cmd_return1");
   }
 }
