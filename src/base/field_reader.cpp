@@ -141,16 +141,7 @@ int FieldReader::NextIntIn(int low, int high) {
 }
 
 double FieldReader::NextNumberIn(double low, double high) {
-  return NumberIn(NextNumber(), low, high);
-}
-
-std::string_view FieldReader::NextNumberText(double low, double high) {
-  const std::string_view field = Next();
-  NumberIn(NumberOf(field, name_), low, high);
-  return field;
-}
-
-double FieldReader::NumberIn(double value, double low, double high) const {
+  const double value = NextNumber();
   if (value < low || value > high) throw Refusal("資料超出範圍");
   return value;
 }

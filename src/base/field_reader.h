@@ -27,15 +27,12 @@ class FieldReader {
   // The next field, a whole number from low to high; a number from low to high.
   int NextIntIn(int low, int high);
   double NextNumberIn(double low, double high);
-  // The next field as it is written, which must be a number from low to high.
-  std::string_view NextNumberText(double low, double high);
   // The failure of this reader's file, for a value its table does not hold.
   Failure Refusal(std::string_view what) const;
   bool AtEnd() const;
 
  private:
   FieldReader() = default;
-  double NumberIn(double value, double low, double high) const;
   std::string text_;
   std::string name_;
   std::size_t pos_ = 0;

@@ -15,8 +15,7 @@ HiddenStemTable ReadHiddenStemTable() {
   for (int branch = 1; branch <= 12; ++branch)
     for (HiddenSlot& slot : table[branch]) {
       slot.text = reader.Next();
-      // A share of the branch, kept as written: the chart prints its last characters.
-      slot.weight = reader.NextNumberText(0, 1);
+      slot.weight = reader.Next();
     }
   return table;
 }

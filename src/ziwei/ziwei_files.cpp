@@ -1,18 +1,11 @@
 #include "ziwei/ziwei_files.h"
 
-#include <algorithm>
-#include <string_view>
-
 #include "base/field_reader.h"
 #include "base/program_folder.h"
 #include "ziwei/chart_frame.h"
 
 namespace qm::ziwei {
 namespace {
-
-// The seven grades of brightness, and the full-width blank of a cell where a star never stands.
-constexpr std::array<std::string_view, 8> kBrightnessWords = {"廟", "旺", "得", "利",
-                                                             "平", "不", "陷", "　"};
 
 // The next field as a cell 子..亥; a table that names no cell cannot place its star.
 int NextCell(FieldReader& reader) { return reader.NextIntIn(1, 12); }
@@ -53,12 +46,7 @@ BrightnessTable ReadBrightnessTable() {
   FieldReader reader(ProgramFile("ABCDE.DAT"));
   BrightnessTable table{};
   for (int star = 1; star <= kBrightStars; ++star)
-    for (int cell = 1; cell <= 12; ++cell) {
-      table[star][cell] = std::string(reader.Next());
-      if (std::find(kBrightnessWords.begin(), kBrightnessWords.end(), table[star][cell]) ==
-          kBrightnessWords.end())
-        throw reader.Refusal("不是星曜亮度「" + table[star][cell] + "」");
-    }
+    for (int cell = 1; cell <= 12; ++cell) table[star][cell] = std::string(reader.Next());
   return table;
 }
 

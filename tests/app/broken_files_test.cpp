@@ -82,14 +82,19 @@ Use ReadNumbers(const std::string& file) {
   use.shownAsItStands = true;
   return use;
 }
+// A table of texts drawn as they stand, any text as good as another (a hidden stem's weight that
+// is no number counts nothing): only a table that is not there whole stops the drawing.
+Use ReadTexts(const std::string& file) {
+  Use use = ReadNumbers(file);
+  std::erase(use.stopping, Breakage::Junk);
+  return use;
+}
 Use Written(const std::string& file) { return {file, {Breakage::Folder}, "無法寫入檔案：" + file}; }
 
 const std::vector<std::string> kLunarTables = {"NEWYEAR.DAT", "MYEAR.DAT", "MOONDAY.DAT"};
 const std::vector<std::string> kPillarTables = {"SEG.DAT", "BIG1.DAT", "END_DAY.DAT", "MID_DAY.DAT",
                                                 "SIXTY.DAT"};
-const std::vector<std::string> kChartTables = {"地支藏干.DAT", "干週行支.DAT"};
-const std::vector<std::string> kZiWeiTables = {"PLACE.DAT", "KING.DAT", "火星.DAT", "鈴星.DAT",
-                                               "ABCDE.DAT"};
+const std::vector<std::string> kZiWeiTables = {"PLACE.DAT", "KING.DAT", "火星.DAT", "鈴星.DAT"};
 
 std::vector<Use> ReadAll(std::initializer_list<std::vector<std::string>> groups,
                          std::vector<Use> more = {}) {
@@ -276,14 +281,17 @@ void OpenHexagram(BrokenFileTest& t) {
 }
 
 const std::vector<Use> kNatalUses =
-    ReadAll({kLunarTables, kPillarTables, kChartTables},
-            {ReadNumbers("天干當令.DAT"), Read("納音.DAT"), Written("BIGFOR")});
+    ReadAll({kLunarTables, kPillarTables},
+            {ReadTexts("地支藏干.DAT"), Read("干週行支.DAT"), ReadNumbers("天干當令.DAT"),
+             Read("納音.DAT"), Written("BIGFOR")});
 const std::vector<Use> kLuckUses =
-    ReadAll({kPillarTables, kChartTables},
-            {ReadNumbers("天干當令.DAT"), Read("ONE120.DAT"), Written("BIGFOR")});
+    ReadAll({kPillarTables},
+            {ReadTexts("地支藏干.DAT"), Read("干週行支.DAT"), ReadNumbers("天干當令.DAT"),
+             Read("ONE120.DAT"), Written("BIGFOR")});
 const std::vector<Use> kZiWeiUses =
     ReadAll({kLunarTables, kPillarTables, kZiWeiTables},
-            {Read("地支藏干.DAT"), ReadNumbers("天干當令.DAT"), Read("納音.DAT")});
+            {ReadTexts("ABCDE.DAT"), ReadTexts("地支藏干.DAT"), ReadNumbers("天干當令.DAT"),
+             Read("納音.DAT")});
 
 const std::vector<Drawing> kDrawings = {
     {"Form2 opening", "Form2", nullptr, [](auto& t) { OpenOnRecord(t, "Form2"); }, kNatalUses},
@@ -303,8 +311,8 @@ const std::vector<Drawing> kDrawings = {
     {"Form5 list", "Form5", OpenFortune, [](auto& t) { t.Click("FORM4", "list_fortune"); },
      {{"fortune.PRN", {Breakage::Missing, Breakage::Folder}, "資料檔讀取錯誤：fortune.PRN", true}}},
     {"Form6 opening", "Form6", nullptr, OpenEnteredPillars,
-     ReadAll({kChartTables},
-             {ReadNumbers("天干當令.DAT"), Read("納音.DAT"), Written("BIGFOR")})},
+     {ReadTexts("地支藏干.DAT"), Read("干週行支.DAT"), ReadNumbers("天干當令.DAT"),
+      Read("納音.DAT"), Written("BIGFOR")}},
     {"Form7 opening", "Form7", nullptr, [](auto& t) { OpenOnRecord(t, "Form7"); },
      kZiWeiUses},
     {"Form7 step", "Form7", [](auto& t) { OpenOnRecord(t, "Form7"); },

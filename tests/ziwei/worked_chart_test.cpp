@@ -1,10 +1,7 @@
 // The combined chart of 1984-05-12 08:30 (lunar 73/4/12, 辰 hour, a man) as the window draws
-// it, every cell checked against the chart rules by hand, and the brightness words read from
-// tables whose words tell every star and cell apart.
+// it, every cell checked against the chart rules by hand, and the brightness words read from a
+// table whose words name their star and cell.
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <array>
 
 #include "ziwei_support.h"
 
@@ -75,42 +72,31 @@ TEST(ZiWeiWorkedChart, Of1984May12At0830) {
   EXPECT_EQ(TextsNear(canvas, 2.5, 15.2), Texts{"忌"});
 }
 
-// The eight words a brightness table holds: the seven grades and the blank of a cell where a
-// star never stands. Field n of the table (star s, cell c: n = 12 (s - 1) + c - 1 < 8^3) is told
-// apart from every other by its three digits in base 8, one table for each digit.
-constexpr std::array<const char*, 8> kWords = {"廟", "旺", "得", "利", "平", "不", "陷", "　"};
-
-void WriteBrightnessDigit(const qm::test::TempFolder& folder, int place) {
+// ABCDE.DAT whose word for star s in cell c is s followed by the branch of c.
+void WriteBrightnessFixture(const qm::test::TempFolder& folder) {
   std::string text;
-  for (int n = 0; n < kBrightStars * 12; ++n)
-    text += std::string(kWords[(n >> (3 * place)) % 8]) + (n % 12 == 11 ? "\r\n" : ",");
+  for (int star = 1; star <= kBrightStars; ++star)
+    for (int cell = 1; cell <= 12; ++cell)
+      text += std::to_string(star) + std::string(kBranchNames[cell]) + (cell == 12 ? "\r\n" : ",");
   folder.Write("ABCDE.DAT", text);
 }
 
 TEST(ZiWeiBrightness, EachOfTheFirst21StarsShowsTheWordOfItsOwnRowAndCell) {
   qm::test::TempFolder folder("ziwei_brightness");
   folder.CopyAllData();
+  WriteBrightnessFixture(folder);
   for (int day : {12, 2}) {  // 紫微 未; 紫微 with 天府 at 寅
-    std::array<int, 58> field{};
-    std::array<StarSlot, 58> where{};
-    for (int place = 0; place < 3; ++place) {
-      WriteBrightnessDigit(folder, place);
-      DrawnChart d(Moment{73, 4, day});
-      for (int star = 1; star <= 57; ++star) {
-        where[star] = WhereIs(d.chart, kStarNames[star]);
-        SlotPoint p = d.chart.slots[where[star].cell][where[star].slot];
-        Texts word = TextsNear(d.canvas, p.x, p.y + 2.1);
-        if (star > kBrightStars) {
-          EXPECT_TRUE(word.empty()) << kStarNames[star];
-          continue;
-        }
-        ASSERT_EQ(word.size(), 1u) << kStarNames[star];
-        const auto digit = std::find(kWords.begin(), kWords.end(), word[0]) - kWords.begin();
-        field[star] += static_cast<int>(digit) << (3 * place);
-      }
+    DrawnChart d(Moment{73, 4, day});
+    for (int star = 1; star <= 57; ++star) {
+      StarSlot at = WhereIs(d.chart, kStarNames[star]);
+      SlotPoint p = d.chart.slots[at.cell][at.slot];
+      Texts word = TextsNear(d.canvas, p.x, p.y + 2.1);
+      if (star <= kBrightStars)
+        EXPECT_EQ(word, Texts{std::to_string(star) + std::string(kBranchNames[at.cell])})
+            << kStarNames[star];
+      else
+        EXPECT_TRUE(word.empty()) << kStarNames[star];
     }
-    for (int star = 1; star <= kBrightStars; ++star)
-      EXPECT_EQ(field[star], 12 * (star - 1) + where[star].cell - 1) << kStarNames[star];
   }
 }
 
