@@ -145,7 +145,7 @@ bool Form1::TestTableRange(const EnteredMoment& moment) {
       return true;
     program.MsgBox(OutsideCalendarTablesMessage());
   } catch (const Failure& failure) {
-    program.MsgBox(failure.what());
+    program.MsgBox(ui::FailureMessage(failure));
   }
   return false;
 }

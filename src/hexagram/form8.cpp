@@ -217,7 +217,7 @@ void Form8::SaveRecord() {
   try {
     WriteHexagramRecord(RecordFileName, {chartTime, lineCodes});
   } catch (const Failure& failure) {
-    program.MsgBox(ui::FileFailureMessage(failure).value_or(failure.what()));
+    program.MsgBox(ui::FailureMessage(failure));
   }
 }
 

@@ -24,7 +24,7 @@ void Program::RunEvent(const std::function<void()>& event) {
       windows.Settle();
       return;
     } catch (const qm::Failure& failure) {
-      MsgBox(FileFailureMessage(failure).value_or(failure.what()));
+      MsgBox(FailureMessage(failure));
     }
   }
 }

@@ -45,6 +45,10 @@ std::optional<std::string> FileFailureMessage(const qm::Failure& failure) {
   return (read ? "資料檔讀取錯誤：" : "無法寫入檔案：") + file->name;
 }
 
+std::string FailureMessage(const qm::Failure& failure) {
+  return FileFailureMessage(failure).value_or(failure.what());
+}
+
 void StopOnError(Window& window, const std::function<void()>& drawing) {
   try {
     drawing();

@@ -43,6 +43,8 @@ std::optional<qm::BirthRecord> ReadBirthRecordOrReturn(Window& window, const std
 // written. A failure of no file (a moment outside the tables, the arithmetic) has no message
 // here: each window says of it what it says.
 std::optional<std::string> FileFailureMessage(const qm::Failure& failure);
+// What a message box says of any failure: the message of its file, else its own words.
+std::string FailureMessage(const qm::Failure& failure);
 
 // Runs a draw step; a failure of the program's own kind ends it where it stands, leaving what
 // was drawn and the window usable. A failure of a file is said in its message, once: the

@@ -71,6 +71,20 @@ TEST_F(TableRangeTest, AMomentOutsideTheTablesIsRefusedAndNothingIsWritten) {
   EXPECT_EQ(program.start.fy, "");
 }
 
+// Without its tables section 1 cannot tell a moment inside them: it names the table it could not
+// read, as every window does, and writes nothing.
+TEST_F(TableRangeTest, ATableThatCannotBeReadIsNamedAndNothingIsWritten) {
+  for (const char* table : {"SEG.DAT", "BIG1.DAT"}) {
+    const std::string good = ReadFile(table);
+    WriteFile(table, "");
+    EXPECT_EQ(Enter({"73 (1984)", "5", "12", "8", "30"}, kSolar),
+              std::vector<std::string>{std::string("資料檔讀取錯誤：") + table});
+    EXPECT_EQ(RecordCount(), 0u) << table;
+    EXPECT_EQ(program.windows.Loaded("Form2"), nullptr) << table;
+    WriteFile(table, good);
+  }
+}
+
 // The date checks come first: a wrong day of a moment outside the tables is the day's fault.
 TEST_F(TableRangeTest, TheDateChecksComeFirst) {
   EXPECT_EQ(Enter({"120 (2031)", "12", "32", "23", "30"}, kSolar),
