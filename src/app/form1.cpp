@@ -62,6 +62,7 @@ std::optional<int> YearOfText(const ui::Control& list) {
 // The Gregorian date of a lunar entry; says which field is wrong when there is none: a month
 // the lunar year lacks is the month's fault, a day past that month's end the day's. A date past
 // the last year of the tables comes back as it is, for the range check to refuse in its words.
+// A table that cannot be read is no fault of the entry: its failure goes on, to name the table.
 std::optional<SolarDate> SolarOfLunar(int year, double month, int day, FieldIndex& wrong) {
   try {
     if (!LunarToSolar(year, month, 1)) {
@@ -79,7 +80,8 @@ std::optional<SolarDate> SolarOfLunar(int year, double month, int day, FieldInde
       return std::nullopt;
     }
     return solar;
-  } catch (const Failure&) {
+  } catch (const Failure& failure) {
+    if (failure.File()) throw;
     wrong = kMonth;
     return std::nullopt;
   }
@@ -124,7 +126,12 @@ std::optional<Form1::EnteredMoment> Form1::TestDateFields() {
     FieldIndex dateWrong = kDay;
     if (lunar) {
       double lunarMonth = Text("LU") == "是" ? month + 0.5 : month;
-      date = SolarOfLunar(year, lunarMonth, day, dateWrong);
+      try {
+        date = SolarOfLunar(year, lunarMonth, day, dateWrong);
+      } catch (const Failure& failure) {
+        program.MsgBox(ui::FailureMessage(failure));
+        return std::nullopt;
+      }
     } else if (day <= MonthLengths(year)[month]) {
       date = SolarDate{year, month, day};
     }

@@ -71,13 +71,17 @@ TEST_F(TableRangeTest, AMomentOutsideTheTablesIsRefusedAndNothingIsWritten) {
   EXPECT_EQ(program.start.fy, "");
 }
 
-// Without its tables section 1 cannot tell a moment inside them: it names the table it could not
-// read, as every window does, and writes nothing.
+// Without its tables section 1 can neither turn a lunar date into a Gregorian one nor tell a
+// moment inside the tables: it names the table it could not read, as every window does, never
+// blaming a field of the entry, and writes nothing.
 TEST_F(TableRangeTest, ATableThatCannotBeReadIsNamedAndNothingIsWritten) {
-  for (const char* table : {"SEG.DAT", "BIG1.DAT"}) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"SEG.DAT", kSolar}, {"BIG1.DAT", kSolar}, {"NEWYEAR.DAT", kLunar},
+      {"MYEAR.DAT", kLunar}, {"MOONDAY.DAT", kLunar}};
+  for (const auto& [table, calendar] : cases) {
     const std::string good = ReadFile(table);
     WriteFile(table, "");
-    EXPECT_EQ(Enter({"73 (1984)", "5", "12", "8", "30"}, kSolar),
+    EXPECT_EQ(Enter({"73 (1984)", "4", "12", "8", "30"}, calendar),
               std::vector<std::string>{std::string("資料檔讀取錯誤：") + table});
     EXPECT_EQ(RecordCount(), 0u) << table;
     EXPECT_EQ(program.windows.Loaded("Form2"), nullptr) << table;
