@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "base/failure.h"
+#include "base/number_text.h"
 
 namespace qm {
 namespace {
@@ -129,6 +130,24 @@ int FieldReader::NextInt() {
   if (!(std::fabs(value) <= std::numeric_limits<int>::max()) || value != std::trunc(value))
     throw Failure("資料不是整數：" + name_);
   return static_cast<int>(value);
+}
+
+void FieldReader::CheckRange(double value, double low, double high) const {
+  // Written so that a "nan" field, which compares false with everything, is refused too.
+  if (!(value >= low && value <= high))
+    throw Failure("資料超出範圍：" + name_ + "「" + JoinNumber(value) + "」");
+}
+
+double FieldReader::NextNumberIn(double low, double high) {
+  const double value = NextNumber();
+  CheckRange(value, low, high);
+  return value;
+}
+
+int FieldReader::NextIntIn(int low, int high) {
+  const int value = NextInt();
+  CheckRange(value, low, high);
+  return value;
 }
 
 }  // namespace qm

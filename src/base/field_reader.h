@@ -22,10 +22,15 @@ class FieldReader {
   double NextNumber();
   // The next field, which must be a whole number.
   int NextInt();
+  // The same, which must also lie from low to high: a table value that no stem, month or day
+  // can be is refused here rather than used as an index.
+  double NextNumberIn(double low, double high);
+  int NextIntIn(int low, int high);
   bool AtEnd() const;
 
  private:
   FieldReader() = default;
+  void CheckRange(double value, double low, double high) const;
   std::string text_;
   std::string name_;
   std::size_t pos_ = 0;

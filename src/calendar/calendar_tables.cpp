@@ -34,8 +34,8 @@ std::array<int, 121> ReadYearTable(const char* name) {
 
 MonthDay NextMonthDay(FieldReader& reader) {
   MonthDay monthDay;
-  monthDay.month = reader.NextInt();
-  monthDay.day = reader.NextInt();
+  monthDay.month = reader.NextIntIn(1, 12);
+  monthDay.day = reader.NextIntIn(1, 31);
   return monthDay;
 }
 
@@ -64,8 +64,8 @@ std::array<Pillar, 61> ReadSixtyCycleTable() {
   FieldReader reader = OpenTable("SIXTY.DAT");
   std::array<Pillar, 61> table{};
   for (int n = 1; n <= 60; ++n) {
-    table[n].stem = reader.NextInt();
-    table[n].branch = reader.NextInt();
+    table[n].stem = reader.NextIntIn(1, 10);
+    table[n].branch = reader.NextIntIn(1, 12);
   }
   return table;
 }
@@ -86,7 +86,7 @@ std::vector<LunarMonthRecord> ReadLunarMonthTable() {
   table.reserve(1500);
   while (!reader.AtEnd()) {
     LunarMonthRecord record;
-    record.month = reader.NextNumber();
+    record.month = reader.NextNumberIn(1, 12.5);  // 12.5: a leap month after the twelfth
     record.firstDay = NextMonthDay(reader);
     table.push_back(record);
   }

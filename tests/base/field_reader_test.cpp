@@ -79,6 +79,18 @@ TEST(FieldReader, AWholeNumberBeyondIntIsNoWholeNumberOfATable) {
   EXPECT_THROW(reader.NextInt(), Failure);  // inf
 }
 
+TEST(FieldReader, ANumberOutsideItsRangeIsRefused) {
+  FieldReader reader = FieldReader::FromText(" 1, 10, 0, 11, 1, 12.5, .5, 13, nan, inf");
+  EXPECT_EQ(reader.NextIntIn(1, 10), 1);
+  EXPECT_EQ(reader.NextIntIn(1, 10), 10);
+  EXPECT_THROW(reader.NextIntIn(1, 10), Failure);  // 0
+  EXPECT_THROW(reader.NextIntIn(1, 10), Failure);  // 11
+  EXPECT_EQ(reader.NextNumberIn(1, 12.5), 1);
+  EXPECT_EQ(reader.NextNumberIn(1, 12.5), 12.5);
+  for (const char* refused : {".5", "13", "nan", "inf"})
+    EXPECT_THROW(reader.NextNumberIn(1, 12.5), Failure) << refused;
+}
+
 TEST(FieldReader, AMissingFileFails) {
   test::TempFolder folder("reader");
   EXPECT_THROW(FieldReader(folder / "nothing"), Failure);
