@@ -91,6 +91,18 @@ TEST(FieldReader, NumbersOfATableAreFiniteAndWithinWhatItAsks) {
   EXPECT_THROW(reader.NextNumberIn(-1, 2), Failure);  // -1.5
 }
 
+TEST(FieldReader, ANumberOutsideItsRangeIsRefused) {
+  FieldReader reader = FieldReader::FromText(" 1, 10, 0, 11, 1, 12.5, .5, 13, nan, inf");
+  EXPECT_EQ(reader.NextIntIn(1, 10), 1);
+  EXPECT_EQ(reader.NextIntIn(1, 10), 10);
+  EXPECT_THROW(reader.NextIntIn(1, 10), Failure);  // 0
+  EXPECT_THROW(reader.NextIntIn(1, 10), Failure);  // 11
+  EXPECT_EQ(reader.NextNumberIn(1, 12.5), 1);
+  EXPECT_EQ(reader.NextNumberIn(1, 12.5), 12.5);
+  for (const char* refused : {".5", "13", "nan", "inf"})
+    EXPECT_THROW(reader.NextNumberIn(1, 12.5), Failure) << refused;
+}
+
 // Whatever goes wrong while a file is read is a failure of reading that file.
 TEST(FieldReader, EveryFailureNamesTheFileItReads) {
   test::TempFolder folder("reader");

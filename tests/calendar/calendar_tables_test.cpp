@@ -4,7 +4,9 @@
 
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "base/failure.h"
 #include "calendar/calendar.h"
@@ -85,6 +87,40 @@ TEST(CalendarTables, ValueThatIsNotANumber) {
                                std::filesystem::copy_options::overwrite_existing);
     EXPECT_NO_THROW(reader.read());
   }
+}
+
+// The reader of a table by its name.
+const ReaderCase& ReaderOf(std::string_view table) {
+  for (const ReaderCase& reader : kReaders)
+    if (reader.table == table) return reader;
+  throw std::invalid_argument(std::string(table));
+}
+
+// A value that no stem, branch, month or day can be would send a drawing past the end of its
+// tables; the reader refuses it as it refuses a value that is not a number.
+TEST(CalendarTables, ValueOutsideWhatItsFieldCanBe) {
+  const struct {
+    const char* table;
+    const char* firstLine;
+  } cases[] = {
+      {"SIXTY.DAT", " 0, 1"},         {"SIXTY.DAT", " 11, 1"},       {"SIXTY.DAT", " 1, 0"},
+      {"SIXTY.DAT", " 1, 13"},        {"MOONDAY.DAT", " 0, 1, 19"},  {"MOONDAY.DAT", " 13, 1, 19"},
+      {"MOONDAY.DAT", " 12, 0, 19"},  {"MOONDAY.DAT", " 12, -1, 19"}, {"MOONDAY.DAT", " 12, 13, 19"},
+      {"MOONDAY.DAT", " 12, 1, 0"},   {"MOONDAY.DAT", " 12, 1, 32"}, {"NEWYEAR.DAT", " 13, 18"},
+      {"NEWYEAR.DAT", " 2, 0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.table) + ":" + c.firstLine);
+    TableFolder folder;
+    const std::string text = folder.Read(c.table);
+    folder.Write(c.table, c.firstLine + text.substr(text.find('\r')));
+    ExpectFailureAndRelease(folder, ReaderOf(c.table));
+  }
+  // The last leap month that a year can have is read as it stands.
+  TableFolder folder;
+  const std::string text = folder.Read("MOONDAY.DAT");
+  folder.Write("MOONDAY.DAT", " 12.5, 1, 19" + text.substr(text.find('\r')));
+  EXPECT_EQ(ReadLunarMonthTable()[0].month, 12.5);
 }
 
 TEST(CalendarTables, IndexOutsideTheTables) {
