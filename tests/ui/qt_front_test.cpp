@@ -39,6 +39,13 @@ void RegisterCountingWindows(ui::Program& program) {
         name, [name](ui::Program& p) { return std::make_unique<CountingWindow>(p, name); });
 }
 
+// The start screen shown as the program shows it first: settled, then brought to the screen.
+void ShowStartScreen(ui::Program& program, ui::qt::QtFront& front) {
+  program.windows.Show(program.windows.Get("form1"));
+  program.windows.Settle();
+  front.Sync();
+}
+
 int VisibleTopLevels() {
   int count = 0;
   for (QWidget* w : QApplication::topLevelWidgets()) count += w->isVisible();
@@ -52,9 +59,7 @@ TEST(QtFront, ShowsTheShownWindowsAndRunsEachActivationOnce) {
   RegisterCountingWindows(program);
   {
     ui::qt::QtFront front(program, platform);
-    program.windows.Show(program.windows.Get("form1"));
-    program.windows.Settle();
-    front.Sync();
+    ShowStartScreen(program, front);
     QApplication::processEvents();
     auto& start = program.windows.Get<CountingWindow>("form1");
     EXPECT_EQ(start.activations, 1);
@@ -163,9 +168,7 @@ TEST(QtFront, AWindowOpensWhereTheStartScreenStandsWholeOnTheScreen) {
   RegisterCountingWindows(program);
   ui::qt::QtFront front(program, platform);
   ui::Window& start = program.windows.Get("form1");
-  program.windows.Show(start);
-  program.windows.Settle();
-  front.Sync();
+  ShowStartScreen(program, front);
   QWidget* startWidget = WidgetOf(start);
   ASSERT_NE(startWidget, nullptr);
   const QRect area = startWidget->screen()->availableGeometry();
