@@ -128,22 +128,18 @@ int FieldReader::NextInt() {
     pos_ = static_cast<std::size_t>(AfterSeparator(after, end) - begin);
     return static_cast<int>(negative ? -whole : whole);
   }
+  return WholeNumberOfField();
+}
+
+int FieldReader::WholeNumberOfField() {
   const std::optional<int> value = WholeNumberWithin(
       NumberOf(Next(), name_), std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
   if (!value) throw Failure::Reading(name_, "資料不是整數");
   return *value;
 }
 
-int FieldReader::NextIntIn(int low, int high) {
-  const int value = NextInt();
-  if (value < low || value > high) throw Refusal("資料超出範圍「" + std::to_string(value) + "」");
-  return value;
-}
-
-double FieldReader::NextNumberIn(double low, double high) {
-  const double value = NextNumber();
-  if (value < low || value > high) throw Refusal("資料超出範圍");
-  return value;
+void FieldReader::RefuseOutOfRange(double value) const {
+  throw Refusal("資料超出範圍「" + JoinNumber(value) + "」");
 }
 
 Failure FieldReader::Refusal(std::string_view what) const { return Failure::Reading(name_, what); }
