@@ -8,8 +8,8 @@
 
 namespace qm::natal {
 
-// 地支藏干.DAT: per branch 子..亥 three slots of (text, weight); index 1..12. A weight is a
-// share of the branch, a number from 0 to 1.
+// 地支藏干.DAT: per branch 子..亥 three slots of (text, weight), each kept as written; index
+// 1..12.
 HiddenStemTable ReadHiddenStemTable();
 
 // 干週行支.DAT: per stem 甲..癸 the branch of each stage 長生..養. A row that does not hold
